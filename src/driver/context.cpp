@@ -1,0 +1,16 @@
+#include "driver/context.h"
+
+namespace xlatr {
+
+Context::Context(Environment environment)
+    : env(environment), files(env.working_dir), messages(env.err), output(*this), includes(*this),
+      scanner(*this) {}
+
+const char* Context::message_file() const {
+    const char* name = i_current_file_name();
+    return name ? name : "(null)";
+}
+
+void Context::flush_before_assembly() {}
+
+} // namespace xlatr

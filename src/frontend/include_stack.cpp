@@ -1,0 +1,52 @@
+#include "frontend/include_stack.h"
+
+#include "driver/context.h"
+
+namespace xlatr {
+
+bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_output) {
+    std::optional<std::string> text = ctx_.files.read(name);
+    if (!text) return false;
+    include_record record;
+    record.name = std::string(name);
+    record.text = std::move(*text);
+    record.is_macro = is_macro;
+    record.owns_output = owns_output;
+    push(std::move(record));
+    return true;
+}
+
+void IncludeStack::i_push_text(std::string name, std::string text, bool is_macro) {
+    include_record record;
+    record.name = std::move(name);
+    record.text = std::move(text);
+    record.is_macro = is_macro;
+    push(std::move(record));
+}
+
+void IncludeStack::push(include_record record) {
+    record.line = ctx_.s_current_line();
+    if (!record.is_macro) ctx_.s_set_line(1);
+    stack_.push_back(std::move(record));
+    ctx_.output.o_check_same_file();
+}
+
+bool IncludeStack::i_pop_file() {
+    if (stack_.empty()) return false;
+    include_record record = std::move(stack_.back());
+    stack_.pop_back();
+    if (!record.is_macro && !stack_.empty()) ctx_.s_set_line(record.line);
+    if (record.owns_output) ctx_.output.o_pop_file();
+    last_name_ = std::move(record.name);
+    if (stack_.empty()) return false;
+    ctx_.output.o_check_same_file();
+    return true;
+}
+
+const char* IncludeStack::i_current_file_name() const {
+    for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
+        if (!it->is_macro) return it->name.c_str();
+    return last_name_ ? last_name_->c_str() : nullptr;
+}
+
+} // namespace xlatr

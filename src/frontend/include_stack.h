@@ -1,0 +1,55 @@
+// The stack of input files: the source at the bottom, the files it includes
+// above it, and the texts of expanded macros on top while they are read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xlatr {
+
+class Context;
+
+// One input being read. The whole text is held in memory, so a file below the
+// top keeps its reading position without staying open.
+struct include_record {
+    std::string name;
+    std::string text;
+    std::size_t position = 0;
+    bool is_macro = false;
+    bool owns_output = false;
+    // Line number of the input below at the moment this one was pushed.
+    int line = 0;
+};
+
+class IncludeStack {
+  public:
+    explicit IncludeStack(Context& ctx) : ctx_(ctx) {}
+    IncludeStack(const IncludeStack&) = delete;
+    IncludeStack& operator=(const IncludeStack&) = delete;
+
+    // Opens a file (read from disk) on top of the stack; false when it cannot
+    // be read.
+    bool i_push_file(std::string_view name, bool is_macro, bool owns_output);
+    // Pushes a text held in memory (a macro's replacement text).
+    void i_push_text(std::string name, std::string text, bool is_macro);
+    // Drops the top input; false when no input remains.
+    bool i_pop_file();
+
+    // Name for messages: the innermost input that is not a macro text, else
+    // the input popped last; null before any.
+    const char* i_current_file_name() const;
+    bool i_reading_macro() const { return !stack_.empty() && stack_.back().is_macro; }
+    bool empty() const { return stack_.empty(); }
+    include_record* top() { return stack_.empty() ? nullptr : &stack_.back(); }
+
+  private:
+    void push(include_record record);
+
+    Context& ctx_;
+    std::vector<include_record> stack_;
+    std::optional<std::string> last_name_;
+};
+
+} // namespace xlatr

@@ -1,0 +1,52 @@
+// The message channel: every message goes to the console error stream and to
+// the log xlatr.log at once, both flushed, so the log is complete whenever the
+// run ends. The numbered catalogue of source-related messages lives here too.
+#pragma once
+
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace xlatr {
+
+class Context;
+
+#define XLATR_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
+
+// printf-style formatting into a std::string.
+std::string format(const char* fmt, ...) XLATR_PRINTF(1, 2);
+
+class Messages {
+  public:
+    explicit Messages(std::ostream& console) : console_(console) {}
+
+    // Opens xlatr.log for appending; false when it cannot be opened.
+    bool open_log(const std::string& path);
+
+    void log_printf(const char* fmt, ...) XLATR_PRINTF(2, 3);
+    void log_text(std::string_view text);
+    // For texts that differ between the two places, and for the one message
+    // that cannot reach the log (the log itself failed).
+    void console_only(std::string_view text);
+    void log_only(std::string_view text);
+
+    // Set by every fatal message; never cleared. A run with it set fails.
+    bool error_flag = false;
+
+  private:
+    std::ostream& console_;
+    std::ofstream log_;
+};
+
+// Raises catalogue message `number` with the current line and token text.
+void s_error(Context& ctx, int number);
+void s_error_msg(Context& ctx, int number, int line, std::string_view text);
+// True when `number` has a catalogue entry.
+bool s_error_defined(int number);
+
+void s_warn_multiply_declared(Context& ctx, std::string_view name);
+void s_fatal_include_missing(Context& ctx, std::string_view name);
+void s_warn_const_redefined(Context& ctx, std::string_view name);
+
+} // namespace xlatr

@@ -1,0 +1,142 @@
+#include "support/output.h"
+
+#include "driver/context.h"
+#include "support/strings.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace xlatr {
+
+void OutputStreams::print(std::string_view text) {
+    if (current_)
+        current_->append(text);
+    else if (!refused_)
+        ctx_.env.out << text;
+}
+
+void OutputStreams::printf(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    int size = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    if (size > 0) {
+        std::string text(static_cast<std::size_t>(size) + 1, '\0');
+        std::vsnprintf(text.data(), text.size(), fmt, args);
+        text.pop_back();
+        print(text);
+    }
+    va_end(args);
+}
+
+void OutputStreams::o_indent() {
+    if (indent_level_ > 0) print(std::string(static_cast<std::size_t>(indent_level_), ' '));
+}
+
+std::string* OutputStreams::o_set_file(std::string* sink) {
+    std::string* previous = current_;
+    current_ = sink;
+    refused_ = false;
+    return previous;
+}
+
+// Opens the top record's file with "w" or "a" and makes it current.
+bool OutputStreams::open_top(bool write) {
+    o_output_file& top = stack_.back();
+    if (top.storage == Storage::memory) {
+        current_ = &ctx_.files.temps.open(top.name, write);
+    } else {
+        if (!ctx_.files.create(top.name, !write)) return false;
+        top.disk_text.clear();
+        current_ = &top.disk_text;
+    }
+    refused_ = false;
+    return true;
+}
+
+// Closes the top record's file: a disk file receives what was printed into it.
+void OutputStreams::close_top() {
+    o_output_file& top = stack_.back();
+    if (top.storage == Storage::disk && !ctx_.files.append(top.name, top.disk_text))
+        ctx_.messages.log_printf("warning: could not close file \"%s\"\n", top.name.c_str());
+    top.disk_text.clear();
+    current_ = nullptr;
+    refused_ = true;
+}
+
+bool OutputStreams::o_push_file(std::string_view name, bool write, bool assemble_on_pop, Storage storage) {
+    o_output_file file;
+    file.name = c_strmove(name);
+    file.storage = storage;
+    file.saved_indent = indent_level_;
+    file.assemble_on_pop = assemble_on_pop;
+
+    // The file being read must never be truncated by opening it for output.
+    const char* input = ctx_.i_current_file_name();
+    if (input && file.name == input) same_file_stop(input, file.name);
+
+    if (storage == Storage::disk && !ctx_.files.create(file.name, !write)) return false;
+    if (!stack_.empty()) close_top();
+    stack_.push_back(std::move(file));
+    open_top(write);
+    indent_level_ = 0;
+    o_check_same_file();
+    return true;
+}
+
+bool OutputStreams::o_pop_file() {
+    if (stack_.empty()) return false;
+    if (stack_.back().assemble_on_pop) ctx_.flush_before_assembly();
+    close_top();
+    o_output_file popped = std::move(stack_.back());
+    stack_.pop_back();
+    if (popped.assemble_on_pop) {
+        if (!copy_files("tmp_header.t", "", "tmp_func.t", popped.name, true)) {
+            ctx_.messages.log_printf("%s: INTERNAL - copy_files FAILED\n", ctx_.message_file());
+            ctx_.messages.error_flag = true;
+        } else {
+            ctx_.files.temps.remove("tmp_header.t");
+            ctx_.files.temps.remove("tmp_func.t");
+        }
+    }
+    indent_level_ = popped.saved_indent;
+    popped_last_ = std::move(popped.name);
+    if (stack_.empty() || !open_top(false)) return false;
+    o_check_same_file();
+    return true;
+}
+
+const std::string* OutputStreams::o_output_name() const {
+    if (!stack_.empty()) return &stack_.back().name;
+    return popped_last_ ? &*popped_last_ : nullptr;
+}
+
+void OutputStreams::o_check_same_file() {
+    const char* input = ctx_.i_current_file_name();
+    const std::string* output = o_output_name();
+    if (input && output && *output == input) same_file_stop(input, *output);
+}
+
+void OutputStreams::same_file_stop(const std::string& input, const std::string& output) {
+    ctx_.messages.log_printf("ERROR! input file \"%s\" and output file", input.c_str());
+    ctx_.messages.log_printf(" \"%s\" are the same. program aborted...\n", output.c_str());
+    ctx_.messages.error_flag = true;
+    throw RunStop{};
+}
+
+bool OutputStreams::copy_files(std::string_view header, std::string_view main, std::string_view func,
+                               std::string_view out, bool append) {
+    if (!ctx_.files.create(out, append)) return false;
+    std::string text;
+    const TempStore& temps = ctx_.files.temps;
+    if (const std::string* part = header.empty() ? nullptr : temps.find(header)) text += *part + "\n\n";
+    if (const std::string* part = main.empty() ? nullptr : temps.find(main)) text += *part + "\n\n";
+    if (const std::string* part = func.empty() ? nullptr : temps.find(func)) text += *part;
+    if (!ctx_.files.append(out, text))
+        ctx_.messages.log_printf("warning INTERNAL: could not close file \"%s\"\n", std::string(out).c_str());
+    return true;
+}
+
+} // namespace xlatr

@@ -1,0 +1,107 @@
+#include "support/strings.h"
+
+#include <algorithm>
+
+namespace xlatr {
+
+namespace {
+
+bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
+bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
+char to_lower(char c) { return is_upper(c) ? static_cast<char>(c + ('a' - 'A')) : c; }
+char to_upper(char c) { return is_lower(c) ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+int digit_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::string c_strmove(std::string_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (i > 0 && name[i] == '$') continue;
+        out += name[i];
+    }
+    return out;
+}
+
+std::string c_strmove1(std::string_view name) {
+    std::string out;
+    if (name.empty()) return out;
+    out.reserve(name.size());
+    out += to_lower(name[0]);
+    bool after_dollar = false;
+    for (char c : name.substr(1)) {
+        if (c == '$') {
+            after_dollar = true;
+            continue;
+        }
+        if (is_upper(c))
+            out += after_dollar ? c : to_lower(c);
+        else if (is_lower(c))
+            out += after_dollar ? to_upper(c) : c;
+        else
+            out += c;
+        after_dollar = false;
+    }
+    return out;
+}
+
+std::string c_str_capital(std::string_view name) {
+    std::string out = c_strmove(name);
+    for (char& c : out) c = to_upper(c);
+    return out;
+}
+
+std::string num_text(long number) {
+    std::string text;
+    if (number > 32000) {
+        text.assign(static_cast<std::size_t>(number / 32000), '_');
+        number %= 32000;
+    }
+    return text + std::to_string(number);
+}
+
+std::string str_num_cat(std::string_view prefix, long number, std::string_view suffix) {
+    std::string out(prefix);
+    out += num_text(number);
+    out += suffix;
+    return out;
+}
+
+std::int32_t str_to_num(std::string_view text, int base, std::size_t count) {
+    count = std::min(count, text.size());
+    std::size_t first = 0;
+    bool negative = count > 0 && text[0] == '-';
+    if (negative) first = 1;
+    std::uint32_t value = 0;
+    std::uint32_t multiplier = 1;
+    for (std::size_t i = count; i > first; --i) {
+        int digit = digit_value(text[i - 1]);
+        if (digit < 0) continue;
+        value += static_cast<std::uint32_t>(digit) * multiplier;
+        multiplier *= static_cast<std::uint32_t>(base);
+    }
+    if (negative) value = 0u - value;
+    return static_cast<std::int32_t>(value);
+}
+
+bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text) {
+    if (buffer.size() + text.size() >= capacity) return false;
+    buffer += text;
+    return true;
+}
+
+bool str_n_cat_over(std::string& buffer, std::size_t capacity, std::string_view text) {
+    if (buffer.empty() || buffer.size() - 1 + text.size() >= capacity) return false;
+    buffer.pop_back();
+    buffer += text;
+    return true;
+}
+
+} // namespace xlatr

@@ -1,0 +1,41 @@
+// String rules that the generated C text depends on: the C spelling of PL/M
+// names, the spelling of generated numbers, PL/M number values and the
+// bounded appends whose refusal some callers rely on.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace xlatr {
+
+// Copy of a PL/M name without any `$` after the first character; case kept.
+std::string c_strmove(std::string_view name);
+
+// C spelling of a PL/M name: first letter small, `$` dropped and the letter
+// after it made capital, every other capital made small.
+std::string c_strmove1(std::string_view name);
+
+// Upper-case copy without any `$` after the first character.
+std::string c_str_capital(std::string_view name);
+
+// Decimal text of a generated number; above 32000 one `_` stands for each
+// whole 32000, followed by the remainder.
+std::string num_text(long number);
+
+// prefix + num_text(number) + suffix.
+std::string str_num_cat(std::string_view prefix, long number, std::string_view suffix = {});
+
+// Value of the first `count` characters of `text` in `base`: digits from
+// right to left, any non-digit (the `$` separator) skipped, 32-bit wrap.
+std::int32_t str_to_num(std::string_view text, int base, std::size_t count);
+
+// Appends `text` when the result stays below `capacity` characters; returns
+// false and leaves `buffer` unchanged otherwise.
+bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text);
+
+// Like str_n_cat, but `text` replaces the last character of `buffer`.
+bool str_n_cat_over(std::string& buffer, std::size_t capacity, std::string_view text);
+
+} // namespace xlatr

@@ -1,0 +1,38 @@
+// A run context over a fresh temporary directory, with captured console
+// streams, for tests that drive one subsystem directly.
+#pragma once
+
+#include "driver/context.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace xlatr::testing {
+
+class ScratchDir {
+  public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& name, const std::string& text) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A context whose working directory is a scratch directory.
+struct TestRun {
+    ScratchDir dir;
+    std::ostringstream out;
+    std::ostringstream err;
+    Context ctx{Environment{dir.path(), out, err}};
+};
+
+} // namespace xlatr::testing
