@@ -1,0 +1,4 @@
+#include	 "HDR/builtin.h"
+
+
+
