@@ -91,6 +91,19 @@ std::int32_t str_to_num(std::string_view text, int base, std::size_t count) {
     return static_cast<std::int32_t>(value);
 }
 
+int c_hash(std::string_view name, int size) {
+    constexpr std::size_t significant = 6;
+    int sum = 0;
+    int weight = 1;
+    for (std::size_t i = 0; i < name.size() && i < significant; ++i) {
+        char c = name[i];
+        if (c < '.' || c > 'z') return size - 1;
+        weight *= 3;
+        sum += static_cast<unsigned char>(c) * weight;
+    }
+    return sum % size;
+}
+
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text) {
     if (buffer.size() + text.size() >= capacity) return false;
     buffer += text;

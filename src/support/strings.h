@@ -31,6 +31,12 @@ std::string str_num_cat(std::string_view prefix, long number, std::string_view s
 // right to left, any non-digit (the `$` separator) skipped, 32-bit wrap.
 std::int32_t str_to_num(std::string_view text, int base, std::size_t count);
 
+// Bucket of a name in a table of `size` buckets: the sum of character code
+// times 3 to the power (position + 1) over the first six characters, modulo
+// `size`; a name with a character outside `.`..`z` among those six goes to
+// the last bucket.
+int c_hash(std::string_view name, int size);
+
 // Appends `text` when the result stays below `capacity` characters; returns
 // false and leaves `buffer` unchanged otherwise.
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text);
