@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/output.h"
+#include "translate/blocks.h"
 
 #include <filesystem>
 #include <ostream>
@@ -48,6 +49,7 @@ class Context {
     OutputStreams output;
     IncludeStack includes;
     Scanner scanner;
+    Blocks blocks;
 
     int s_current_line() const { return scanner.s_current_line(); }
     void s_set_line(int line) { scanner.s_set_line(line); }
