@@ -11,6 +11,7 @@
 #include "support/messages.h"
 #include "support/output.h"
 #include "translate/blocks.h"
+#include "translate/expressions.h"
 
 #include <filesystem>
 #include <ostream>
@@ -50,6 +51,7 @@ class Context {
     IncludeStack includes;
     Scanner scanner;
     Blocks blocks;
+    Expressions expressions;
 
     int s_current_line() const { return scanner.s_current_line(); }
     void s_set_line(int line) { scanner.s_set_line(line); }
