@@ -4,13 +4,13 @@ namespace xlatr {
 
 Context::Context(Environment environment)
     : env(environment), files(env.working_dir), messages(env.err), output(*this), includes(*this),
-      scanner(*this) {}
+      scanner(*this), symbols(*this), remarks(*this) {}
 
 const char* Context::message_file() const {
     const char* name = i_current_file_name();
     return name ? name : "(null)";
 }
 
-void Context::flush_before_assembly() {}
+void Context::flush_before_assembly() { remarks.r_flush_remarks(); }
 
 } // namespace xlatr

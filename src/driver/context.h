@@ -3,6 +3,7 @@
 // one process.
 #pragma once
 
+#include "declarations/symbols.h"
 #include "driver/config.h"
 #include "frontend/include_map.h"
 #include "frontend/include_stack.h"
@@ -10,6 +11,7 @@
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/output.h"
+#include "support/remarks.h"
 #include "translate/blocks.h"
 #include "translate/expressions.h"
 
@@ -50,6 +52,8 @@ class Context {
     OutputStreams output;
     IncludeStack includes;
     Scanner scanner;
+    SymbolTables symbols;
+    Remarks remarks;
     Blocks blocks;
     Expressions expressions;
 

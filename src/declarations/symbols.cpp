@@ -1,0 +1,114 @@
+#include "declarations/symbols.h"
+
+#include "driver/context.h"
+#include "support/messages.h"
+#include "support/strings.h"
+
+namespace xlatr {
+
+namespace {
+
+constexpr int insertion_failed = 6;
+constexpr int retrieval_failed = 7;
+
+std::size_t bucket_of(std::string_view name) {
+    return static_cast<std::size_t>(c_hash(name, hash_table::bucket_count));
+}
+
+} // namespace
+
+sym_entry* hash_table::hh_install(std::unique_ptr<sym_entry>& entry) {
+    auto& bucket = buckets_[bucket_of(entry->name)];
+    for (const auto& present : bucket)
+        if (present->name == entry->name) return nullptr;
+    // The first entry keeps its slot; later ones go to the head of the
+    // overflow chain right behind it.
+    auto position = bucket.empty() ? bucket.end() : bucket.begin() + 1;
+    return bucket.insert(position, std::move(entry))->get();
+}
+
+sym_entry* hash_table::hh_lookup(std::string_view name) const {
+    for (const auto& present : buckets_[bucket_of(name)])
+        if (present->name == name) return present.get();
+    return nullptr;
+}
+
+bool SymbolTables::h_push_declare_block() {
+    blocks_.emplace_back();
+    return h_alloc_declare_block();
+}
+
+bool SymbolTables::h_alloc_declare_block() {
+    if (blocks_.empty()) return false;
+    if (!blocks_.back().table) blocks_.back().table = std::make_unique<hash_table>();
+    return true;
+}
+
+bool SymbolTables::h_free_declare_block() {
+    if (blocks_.empty()) return false;
+    blocks_.pop_back();
+    return true;
+}
+
+sym_entry* SymbolTables::insert_into(declare_block* block, std::unique_ptr<sym_entry>& entry) {
+    if (!block || !block->table) {
+        s_error(ctx_, insertion_failed);
+        return nullptr;
+    }
+    return block->table->hh_install(entry);
+}
+
+sym_entry* SymbolTables::h_insert(std::unique_ptr<sym_entry>& entry) {
+    return insert_into(blocks_.empty() ? nullptr : &blocks_.back(), entry);
+}
+
+sym_entry* SymbolTables::h_insert_global(std::unique_ptr<sym_entry>& entry) {
+    return insert_into(blocks_.empty() ? nullptr : &blocks_.front(), entry);
+}
+
+sym_entry* SymbolTables::h_lookup(std::string_view name) const {
+    for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
+        if (!block->table) continue;
+        if (sym_entry* found = block->table->hh_lookup(name)) return found;
+    }
+    return nullptr;
+}
+
+sym_entry* SymbolTables::h_lookup_global(std::string_view name) const {
+    if (blocks_.empty() || !blocks_.front().table) {
+        s_error(ctx_, retrieval_failed);
+        return nullptr;
+    }
+    return blocks_.front().table->hh_lookup(name);
+}
+
+sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = name;
+    entry->type_code = type_code::literal_type;
+    entry->usage = usage::literal;
+    entry->text = text;
+    return h_insert(entry);
+}
+
+sym_entry* SymbolTables::h_insert_const(std::string_view name) {
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = name;
+    entry->type_code = type_code::constant_type;
+    entry->usage = usage::constant;
+    entry->access_path = c_str_capital(name);
+    return h_insert(entry);
+}
+
+bool SymbolTables::h_insert_macro(std::string_view name, std::string_view text) {
+    if (h_insert_literal(name, text)) return true;
+    const hash_table* innermost = blocks_.empty() ? nullptr : blocks_.back().table.get();
+    if (innermost && innermost->hh_lookup(name)) {
+        ctx_.messages.log_printf("%s: fatal! - macro \"%s\" is multiply defined - line %d\n",
+                                 ctx_.message_file(), std::string(name).c_str(), ctx_.s_current_line());
+        ctx_.messages.error_flag = true;
+    }
+    return false;
+}
+
+} // namespace xlatr

@@ -1,0 +1,171 @@
+// The symbol tables: a stack of declare blocks, one per open scope (the
+// module, each procedure, each DO ... END group), each with a small chained
+// hash table of sym_entry records. Insertion goes into one chosen block;
+// lookup searches from the innermost block outwards, so an inner name hides
+// an outer one.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xlatr {
+
+class Context;
+
+// Basic type of a name; the numbers are the codes the translation tests on.
+enum class type_code {
+    none = 0,
+    byte_type = 1,
+    word_type = 2,
+    dword_type = 3,
+    integer_type = 4,
+    // A second pointer type, treated exactly like pointer_type everywhere.
+    pointer2_type = 5,
+    real_type = 6,
+    structure_type = 7,
+    pointer_type = 8,
+    literal_type = 9,
+    constant_type = 10,
+    // A structure LITERALLY, or a LITERALLY whose expansion is switched off.
+    struct_literal_type = 11,
+    label_type = 12,
+    directive_type = 14,
+    bit_type = 15,
+    void_type = 16,
+};
+
+// What kind of name an entry stands for.
+enum class usage {
+    none = 0,
+    array_variable = 1,
+    procedure = 2,
+    typed_procedure = 3,
+    structure_variable = 4,
+    pointer_scalar = 5,
+    scalar = 6,
+    literal = 7,
+    structure_type = 8,
+    ignored_literal = 9,
+    constant = 10,
+    label = 11,
+    directive_switch = 12,
+};
+
+enum class scope_code {
+    none = 0,
+    external_scope = 1,
+    public_scope = 2,
+    // Neither EXTERNAL nor PUBLIC; structure members always have it.
+    local_scope = 3,
+};
+
+// One declared name. Empty strings stand for texts that are not set.
+//
+// The offset expression of a union member, the array dimension, the type
+// record and the attribute record are added here together with the
+// expression and declaration records they point to.
+struct sym_entry {
+    // For structure members: owner name, '.', member name.
+    std::string name;
+    xlatr::type_code type_code = xlatr::type_code::none;
+    xlatr::usage usage = xlatr::usage::none;
+    // Pointers: what they address (byte_type until the first BASED variable
+    // on them says otherwise). Named constants: word_type or real_type.
+    xlatr::type_code pointee_type = xlatr::type_code::none;
+    // Labels: number of uses.
+    int reference_count = 0;
+    scope_code scope = scope_code::none;
+    // Variables: 1 for a parameter of the procedure being declared.
+    // Directive switches: 1 while set. Named constants: 1 when the 16-bit
+    // value has its top bit set.
+    int flag = 0;
+    bool member_flag = false;
+    // Structure members: the structure variable they belong to.
+    std::string owner;
+    // LITERALLY names: the replacement text. Union members: the inner
+    // structure of the union that holds the variable.
+    std::string text;
+    // BASED variables: the base pointer.
+    std::string base_name;
+    // Variables placed by AT: the union that holds them.
+    std::string union_name;
+    // Variables of a named structure type, and pointers to one.
+    std::string structure_type_name;
+    // Union members: the C expression that reaches the variable. Named
+    // constants: the name in capitals.
+    std::string access_path;
+    int memory_space = 0;
+    // 1 to 3 for INITIAL, DATA and CONSTANT values.
+    int initialisation_kind = 0;
+};
+
+// One scope's table: 31 buckets, each holding its entries in lookup order
+// (the first one installed, then the others from newest to oldest).
+class hash_table {
+  public:
+    static constexpr int bucket_count = 31;
+
+    // Takes `entry` and returns it as stored, or returns null and leaves
+    // `entry` with the caller when the name is already in this table.
+    sym_entry* hh_install(std::unique_ptr<sym_entry>& entry);
+    sym_entry* hh_lookup(std::string_view name) const;
+
+  private:
+    std::array<std::vector<std::unique_ptr<sym_entry>>, bucket_count> buckets_;
+};
+
+// One scope of the stack. Its table exists only after allocation.
+struct declare_block {
+    std::unique_ptr<hash_table> table;
+};
+
+class SymbolTables {
+  public:
+    explicit SymbolTables(Context& ctx) : ctx_(ctx) {}
+    SymbolTables(const SymbolTables&) = delete;
+    SymbolTables& operator=(const SymbolTables&) = delete;
+
+    // Opens a scope with its table.
+    bool h_push_declare_block();
+    // Gives the innermost scope its table; false when there is no scope.
+    bool h_alloc_declare_block();
+    // Closes the innermost scope and frees every entry in it; false when
+    // there is no scope.
+    bool h_free_declare_block();
+
+    // Install `entry` in the innermost (h_insert) or outermost
+    // (h_insert_global) scope and return it as stored. Null when the name is
+    // already there (`entry` then stays with the caller, who reports the
+    // duplicate), or, with message 6, when there is no scope or table.
+    sym_entry* h_insert(std::unique_ptr<sym_entry>& entry);
+    sym_entry* h_insert_global(std::unique_ptr<sym_entry>& entry);
+
+    // Innermost entry of this name, or null; reports nothing.
+    sym_entry* h_lookup(std::string_view name) const;
+    // Entry of the outermost scope only; message 7 when there is no scope or
+    // table.
+    sym_entry* h_lookup_global(std::string_view name) const;
+
+    // A LITERALLY name with its replacement text.
+    sym_entry* h_insert_literal(std::string_view name, std::string_view text);
+    // A named constant; its access path is the name in capitals.
+    sym_entry* h_insert_const(std::string_view name);
+    // A LITERALLY name of the first pass; a name already in the innermost
+    // scope is a fatal error and keeps its first text.
+    bool h_insert_macro(std::string_view name, std::string_view text);
+
+    bool empty() const { return blocks_.empty(); }
+    std::size_t depth() const { return blocks_.size(); }
+
+  private:
+    sym_entry* insert_into(declare_block* block, std::unique_ptr<sym_entry>& entry);
+
+    Context& ctx_;
+    // Innermost scope last.
+    std::vector<declare_block> blocks_;
+};
+
+} // namespace xlatr
