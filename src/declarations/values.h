@@ -14,7 +14,7 @@ struct exp_node;
 using exp_list = std::list<exp_node>; // see translate/expressions.h
 
 // Kinds of a value node.
-enum value_kind : int {
+enum val_kind : int {
     val_character = 0,
     val_binary = 1,
     val_octal = 2,

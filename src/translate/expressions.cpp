@@ -1,0 +1,763 @@
+#include "translate/expressions.h"
+
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+#include "support/strings.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <utility>
+
+namespace xlatr {
+
+namespace {
+
+using iter = exp_list::iterator;
+
+// ---------------------------------------------------------------- nodes
+
+exp_node op_node(int code) {
+    exp_node node;
+    node.kind = exp_operator;
+    node.op = code;
+    return node;
+}
+
+exp_node number_node(int kind, std::uint16_t number) {
+    exp_node node;
+    node.kind = exp_constant;
+    node.value.kind = kind;
+    node.value.number = number;
+    return node;
+}
+
+exp_list one_node(exp_node node) {
+    exp_list list;
+    list.push_back(std::move(node));
+    return list;
+}
+
+void append(exp_list& list, exp_list tail) {
+    list.splice(list.end(), tail);
+}
+
+// Printed text of each operator code.
+constexpr const char* operator_texts[] = {
+    " = ",  " & ",  " | ",  "~",   " ^ ", " < ", " > ", " <= ", " >= ", " != ",
+    " == ", " + ",  " - ",  " * ", " / ", " % ", " + ", " - ",  "(",    ")",
+    ",",    " && ", " || ", " ? ", " : ", "(",   ")",   "!",    "&",    "",
+};
+
+bool known_value_kind(int kind) {
+    return kind >= val_character && kind <= val_string;
+}
+
+// ---------------------------------------------------------- classes
+
+bool is_op(const exp_node& node, int code) {
+    return node.kind == exp_operator && node.op == code;
+}
+
+bool is_and_or(const exp_node& node) {
+    return is_op(node, op_and) || is_op(node, op_or);
+}
+
+bool is_relation(const exp_node& node) {
+    return node.kind == exp_operator && node.op >= op_lt && node.op <= op_eq;
+}
+
+bool is_logical_neighbour(const exp_node& node) {
+    if (node.kind != exp_operator) return false;
+    switch (node.op) {
+    case op_and:
+    case op_or:
+    case op_not:
+    case op_xor:
+    case op_logical_and:
+    case op_logical_or:
+    case op_logical_not:
+    case op_low_bit:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Source and generated parentheses count together: only the depth matters.
+bool is_group_open(const exp_node& node) {
+    return is_op(node, op_open) || is_op(node, op_gen_open);
+}
+bool is_group_close(const exp_node& node) {
+    return is_op(node, op_close) || is_op(node, op_gen_close);
+}
+
+bool is_generated(const exp_node& node) {
+    return node.kind == exp_operator && node.op >= op_logical_and && node.op <= op_low_bit;
+}
+
+// ------------------------------------------------------- walking groups
+
+// The close matching the opener at `open`; `end` when the group is still
+// open at `end`.
+iter matching_close(iter open, iter end) {
+    int depth = 0;
+    for (iter it = open; it != end; ++it) {
+        if (is_group_open(*it)) {
+            ++depth;
+        } else if (is_group_close(*it) && --depth == 0) {
+            return it;
+        }
+    }
+    return end;
+}
+
+// The node after `it` on the same level: a whole group counts as one step.
+iter next_on_level(iter it, iter end) {
+    if (!is_group_open(*it)) return std::next(it);
+    iter close = matching_close(it, end);
+    return close == end ? end : std::next(close);
+}
+
+template <typename Pred>
+iter find_on_level(iter first, iter end, Pred pred) {
+    for (iter it = first; it != end; it = next_on_level(it, end)) {
+        if (pred(*it)) return it;
+    }
+    return end;
+}
+
+// [first, end) is one parenthesised group opened by an opener that `opens`.
+template <typename Opens>
+bool is_one_group(iter first, iter end, Opens opens) {
+    return first != end && opens(*first) && matching_close(first, end) == std::prev(end);
+}
+
+bool is_source_group(iter first, iter end) {
+    return is_one_group(first, end, [](const exp_node& node) { return is_op(node, op_open); });
+}
+
+// A group, or "!" directly followed by a group that ends the range.
+bool is_wrapped_operand(iter first, iter end) {
+    if (first != end && is_op(*first, op_logical_not)) ++first;
+    return is_one_group(first, end, is_group_open);
+}
+
+// --------------------------------------------------------- rewriting
+
+// (range)&1: the lowest bit decides the truth of a PL/M value.
+void wrap_low_bit(exp_list& list, iter first, iter end) {
+    list.insert(first, op_node(op_gen_open));
+    list.insert(end, op_node(op_gen_close));
+    list.insert(end, op_node(op_low_bit));
+    list.insert(end, number_node(val_decimal, 1));
+}
+
+// (range ? 0XFFFF : 0X0): a comparison used as a value yields PL/M's true.
+void wrap_comparison_value(exp_list& list, iter first, iter end) {
+    list.insert(first, op_node(op_gen_open));
+    list.insert(end, op_node(op_question));
+    list.insert(end, number_node(val_hex, 0xFFFF));
+    list.insert(end, op_node(op_colon));
+    list.insert(end, number_node(val_hex, 0));
+    list.insert(end, op_node(op_gen_close));
+}
+
+void make_logical(exp_node& connective) {
+    if (is_op(connective, op_and)) connective.op = op_logical_and;
+    if (is_op(connective, op_or)) connective.op = op_logical_or;
+}
+
+void ee_logical_exp(exp_list& list, int mode, bool nested);
+
+// The operand of a NOT that is not followed by "(": up to the first AND, OR
+// or XOR on the NOT's own level, or up to the close of the group the NOT
+// stands in.
+iter not_operand_end(iter first, iter end) {
+    for (iter it = first; it != end;) {
+        if (is_and_or(*it) || is_op(*it, op_xor) || is_group_close(*it)) return it;
+        it = next_on_level(it, end);
+    }
+    return end;
+}
+
+// Makes the operand of every NOT explicit, since NOT binds more loosely than
+// arithmetic and relations in PL/M but ~ and ! bind tighter in C.
+void ee_not_operands(exp_list& list, int mode) {
+    for (iter it = list.begin(); it != list.end();) {
+        if (!is_op(*it, op_not)) {
+            ++it;
+            continue;
+        }
+        iter not_node = it;
+        iter first = std::next(it);
+        if (first == list.end()) return;
+        if (is_op(*first, op_open)) {
+            if (mode == ee_condition) not_node->op = op_logical_not;
+            iter close = matching_close(first, list.end());
+            it = close == list.end() ? close : std::next(close);
+            continue;
+        }
+        iter end = not_operand_end(first, list.end());
+        if (std::distance(first, end) > 1) {
+            list.insert(first, op_node(op_open));
+            list.insert(end, op_node(op_close));
+            if (mode == ee_condition) not_node->op = op_logical_not;
+        }
+        it = end;
+    }
+}
+
+// A group is a value unless both of its neighbours are logical operators
+// (or absent); then it keeps the mode of its surroundings.
+int group_mode(exp_list& list, iter open, iter close, int mode) {
+    bool before_is_value = open != list.begin() && !is_logical_neighbour(*std::prev(open));
+    iter after = std::next(close);
+    bool after_is_value = after != list.end() && !is_logical_neighbour(*after);
+    return before_is_value || after_is_value ? ee_value : mode;
+}
+
+void ee_rewrite_groups(exp_list& list, int mode) {
+    for (iter it = list.begin(); it != list.end();) {
+        if (is_op(*it, op_gen_open)) {
+            it = next_on_level(it, list.end());
+            continue;
+        }
+        if (!is_op(*it, op_open)) {
+            ++it;
+            continue;
+        }
+        iter close = matching_close(it, list.end());
+        if (close == list.end()) return;
+        int inside_mode = group_mode(list, it, close, mode);
+        exp_list inside;
+        inside.splice(inside.begin(), list, std::next(it), close);
+        ee_logical_exp(inside, inside_mode, true);
+        list.splice(close, inside);
+        it = std::next(close);
+    }
+}
+
+// Handles one operand of an AND/OR chain; `prev` is the connective before
+// it, or the list's end.
+void ee_operand(exp_list& list, iter prev, iter first, iter end, int mode) {
+    if (mode == ee_value) return;
+    if (prev != list.end()) make_logical(*prev);
+    if (first == end || is_wrapped_operand(first, end)) return;
+    wrap_low_bit(list, first, end);
+}
+
+// A relation and its operands, from `start` to the next AND/OR; returns that
+// AND/OR, or the list's end.
+iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
+    iter stop = find_on_level(start, list.end(), is_and_or);
+    if (mode == ee_value) {
+        wrap_comparison_value(list, start, stop);
+    } else if (prev != list.end()) {
+        make_logical(*prev);
+    }
+    return stop;
+}
+
+// Operands joined by AND/OR from `start` up to the next relation. Returns
+// the AND/OR whose right side holds that relation, or the list's end when no
+// relation follows.
+iter ee_andor_seg(exp_list& list, iter prev, iter start, int mode) {
+    iter end = list.end();
+    iter relation = find_on_level(start, end, is_relation);
+    iter operand_start = start;
+    for (iter it = start; it != relation; it = next_on_level(it, end)) {
+        if (!is_and_or(*it)) continue;
+        ee_operand(list, prev, operand_start, it, mode);
+        prev = it;
+        operand_start = std::next(it);
+    }
+    if (relation != end) return prev;
+    ee_operand(list, prev, operand_start, end, mode);
+    return end;
+}
+
+void ee_relation_first_chain(exp_list& list, int mode) {
+    iter end = list.end();
+    iter a = ee_rel_seg(list, end, list.begin(), mode);
+    while (a != end) {
+        iter b = ee_andor_seg(list, a, std::next(a), mode);
+        if (b == end) return;
+        a = ee_rel_seg(list, b, std::next(b), mode);
+    }
+}
+
+void ee_andor_first_chain(exp_list& list, int mode) {
+    iter end = list.end();
+    iter a = ee_andor_seg(list, end, list.begin(), mode);
+    while (a != end) {
+        iter b = ee_rel_seg(list, a, std::next(a), mode);
+        if (b == end) return;
+        a = ee_andor_seg(list, b, std::next(b), mode);
+    }
+}
+
+void ee_logical_exp(exp_list& list, int mode, bool nested) {
+    if (list.empty()) return;
+    if (mode == ee_condition && find_on_level(list.begin(), list.end(), [](const exp_node& n) {
+                                    return is_op(n, op_xor);
+                                }) != list.end()) {
+        ee_logical_exp(list, ee_value, nested);
+        wrap_low_bit(list, list.begin(), list.end());
+        return;
+    }
+    if (!nested) ee_not_operands(list, mode);
+    ee_rewrite_groups(list, mode);
+
+    iter first = find_on_level(list.begin(), list.end(),
+                               [](const exp_node& n) { return is_and_or(n) || is_relation(n); });
+    if (first == list.end()) {
+        if (mode == ee_condition && !is_source_group(list.begin(), list.end())) {
+            wrap_low_bit(list, list.begin(), list.end());
+        }
+        return;
+    }
+    if (is_relation(*first)) {
+        ee_relation_first_chain(list, mode);
+    } else {
+        ee_andor_first_chain(list, mode);
+    }
+}
+
+// ---------------------------------------------------------- printing
+
+// Text of a character inside a C character constant or string literal whose
+// delimiter is `quote`.
+std::string c_char_text(char c, char quote) {
+    if (c == '\\' || c == quote) return std::string{'\\', c};
+    if (c == '\n') return "\\n";
+    if (c == '\0') return "\\0";
+    return std::string(1, c);
+}
+
+void print_char_constant(Context& ctx, char c) {
+    ctx.output.print("'" + c_char_text(c, '\'') + "'");
+}
+
+void print_real(Context& ctx, double real) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", real);
+    std::string printed = text;
+    if (printed.find_first_of(".eE") == std::string::npos) printed += ".0";
+    ctx.output.print(printed);
+}
+
+void print_string_chars(Context& ctx, const std::string& text) {
+    if (text.size() >= 2 && ctx.expressions.init_list_mode() == 0) s_error(ctx, 1);
+    if (text.empty()) {
+        // The first character of an empty text is its terminating NUL.
+        print_char_constant(ctx, '\0');
+        return;
+    }
+    print_char_constant(ctx, text.front());
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        ctx.output.print(",");
+        print_char_constant(ctx, text[i]);
+    }
+}
+
+void print_subscript(Context& ctx, exp_list& subscript) {
+    if (subscript.empty()) return;
+    ctx.output.print("[");
+    ee_print_exp(ctx, subscript, ee_value);
+    ctx.output.print("]");
+}
+
+bool is_based(const sym_entry& entry) {
+    return !entry.base_name.empty();
+}
+
+// The location of a BASED variable without subscript or member is its base
+// pointer, which is printed instead of an address.
+bool is_based_location(const exp_node& node, const sym_entry& entry) {
+    return node.loc_flag == 1 && is_based(entry) && node.args.empty() && node.member.empty();
+}
+
+bool needs_address_of(Context& ctx, const exp_node& node) {
+    if (node.kind != exp_identifier || node.loc_flag != 1) return false;
+    const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+    if (entry == nullptr) return false;
+    if (is_based(*entry) && node.args.empty() && node.member.empty()) return false;
+    switch (entry->usage) {
+    case usage::array_variable:
+        return node.member.empty() ? !node.args.empty() : ee_check_struct_loc_ref(ctx, node);
+    case usage::structure_variable:
+        return node.member.empty() || ee_check_struct_loc_ref(ctx, node);
+    case usage::pointer_scalar:
+    case usage::scalar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool list_is_rewritten(const exp_list& list) {
+    for (const exp_node& node : list) {
+        if (is_generated(node)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// --------------------------------------------------------- constructors
+
+exp_list e_get_id(std::string name, exp_list args) {
+    exp_node node;
+    node.kind = exp_identifier;
+    node.args = std::move(args);
+    node.name = std::move(name);
+    return one_node(std::move(node));
+}
+
+exp_list e_data_ref(std::string name, exp_list args, exp_list member_ref) {
+    exp_list list = e_get_id(std::move(name), std::move(args));
+    if (!member_ref.empty()) {
+        exp_node& node = list.front();
+        node.member = std::move(member_ref.front().name);
+        node.member_args = std::move(member_ref.front().args);
+    }
+    return list;
+}
+
+exp_list e_member_ref(std::string member, exp_list subscript) {
+    return e_get_id(std::move(member), std::move(subscript));
+}
+
+exp_list e_str_loc_ref(std::string text) {
+    exp_node node;
+    node.kind = exp_string;
+    node.loc_flag = 1;
+    node.name = std::move(text);
+    return one_node(std::move(node));
+}
+
+exp_list e_create_const(value_node value) {
+    exp_node node;
+    node.kind = exp_constant;
+    node.value = std::move(value);
+    return one_node(std::move(node));
+}
+
+exp_list e_get_op(int code) {
+    return one_node(op_node(code));
+}
+
+exp_list e_get_word_const(Context& ctx, int kind, std::uint32_t number) {
+    return e_create_const(d_numeric_const(ctx, kind, number));
+}
+
+exp_list e_binary_exp(exp_list left, int code, exp_list right) {
+    left.push_back(op_node(code));
+    append(left, std::move(right));
+    return left;
+}
+
+exp_list e_unary_exp(int code, exp_list operand) {
+    return e_binary_exp({}, code, std::move(operand));
+}
+
+exp_list e_paren_exp(int open, exp_list list, int close) {
+    if (list.empty()) return {};
+    list.push_front(op_node(open));
+    list.push_back(op_node(close));
+    return list;
+}
+
+exp_list e_concat(exp_list a, exp_list b) {
+    append(a, std::move(b));
+    return a;
+}
+
+exp_list e_add_exp(exp_list a, exp_list b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return e_binary_exp(std::move(a), op_plus, std::move(b));
+}
+
+exp_list e_mult_exp(exp_list a, exp_list b) {
+    if (a.empty() || b.empty()) return {};
+    // A factor is left out only when it is the constant 1 as a whole, not
+    // when it merely starts with one (1 + x).
+    if (a.size() == 1 && e_is_const_one(a.front())) return b;
+    if (b.size() == 1 && e_is_const_one(b.front())) return a;
+    exp_list product = e_paren_exp(op_open, std::move(a), op_close);
+    product.push_back(op_node(op_times));
+    append(product, e_paren_exp(op_open, std::move(b), op_close));
+    return product;
+}
+
+exp_list e_copy_expr(const exp_list& list) {
+    exp_list copy;
+    for (const exp_node& node : list) {
+        exp_node& out = copy.emplace_back();
+        out.kind = node.kind;
+        out.size_flag = node.size_flag;
+        switch (node.kind) {
+        case exp_operator:
+            out.op = node.op;
+            break;
+        case exp_constant:
+            if (!known_value_kind(node.value.kind)) return {};
+            out.value = node.value;
+            break;
+        case exp_string:
+            out.loc_flag = node.loc_flag;
+            out.name = node.name;
+            break;
+        case exp_identifier:
+            out.loc_flag = node.loc_flag;
+            out.args = e_copy_expr(node.args);
+            out.member_args = e_copy_expr(node.member_args);
+            out.member = c_strmove(node.member);
+            out.name = c_strmove(node.name);
+            break;
+        default:
+            return {};
+        }
+    }
+    return copy;
+}
+
+// ------------------------------------------------------------ queries
+
+bool e_is_const_one(const exp_node& node) {
+    return node.kind == exp_constant && node.value.kind == val_decimal && node.value.number == 1;
+}
+
+bool e_is_negative(Context& ctx, const exp_node& node) {
+    switch (node.kind) {
+    case exp_constant:
+        if (node.value.kind == val_real) return node.value.real < 0;
+        if (node.value.kind > val_hex) return false;
+        return static_cast<std::int16_t>(node.value.number) < 0;
+    case exp_operator:
+        return node.op == op_minus || node.op == op_minus_reserved;
+    case exp_identifier: {
+        const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+        if (entry == nullptr) return false;
+        if (entry->usage == usage::constant) return entry->flag != 0;
+        if (entry->usage != usage::literal) return false;
+        std::size_t start = entry->text.find_first_not_of(" \t");
+        return start != std::string::npos && entry->text[start] == '-';
+    }
+    default:
+        return false;
+    }
+}
+
+// ------------------------------------------------------------ printing
+
+void ee_logical_pass(exp_list& list, int mode) {
+    exp_list rewritten;
+    while (!list.empty()) {
+        iter comma =
+            std::find_if(list.begin(), list.end(), [](const exp_node& n) { return is_op(n, op_comma); });
+        exp_list piece;
+        piece.splice(piece.begin(), list, list.begin(), comma);
+        ee_logical_exp(piece, mode, false);
+        append(rewritten, std::move(piece));
+        if (comma != list.end()) rewritten.splice(rewritten.end(), list, comma);
+    }
+    list = std::move(rewritten);
+}
+
+void ee_print_exp(Context& ctx, exp_list& list, int mode) {
+    if (!list_is_rewritten(list)) ee_logical_pass(list, mode);
+    for (exp_node& node : list)
+        ee_parse_exp_node(ctx, node);
+}
+
+void ee_parse_exp_node(Context& ctx, exp_node& node) {
+    bool address_of = needs_address_of(ctx, node);
+    if (address_of) ctx.output.print("&(");
+    switch (node.kind) {
+    case exp_operator:
+        ee_type_op(ctx, node.op);
+        break;
+    case exp_constant:
+        ee_print_num_val(ctx, node.value);
+        break;
+    case exp_string:
+        ee_print_str(ctx, node);
+        break;
+    case exp_identifier:
+        ee_print_id(ctx, node);
+        break;
+    default:
+        s_error(ctx, 5);
+        break;
+    }
+    if (address_of) ctx.output.print(")");
+}
+
+void ee_type_op(Context& ctx, int op) {
+    if (op < 0 || op >= static_cast<int>(std::size(operator_texts))) {
+        s_error(ctx, 5);
+        return;
+    }
+    ctx.output.print(operator_texts[op]);
+}
+
+void ee_print_num_val(Context& ctx, const value_node& value) {
+    unsigned number = value.number;
+    switch (value.kind) {
+    case val_character:
+        ctx.output.print(std::string(1, static_cast<char>(number)));
+        break;
+    case val_binary:
+    case val_octal:
+        ctx.output.printf("0%o", number);
+        break;
+    case val_decimal:
+        ctx.output.printf("%u", number);
+        break;
+    case val_hex:
+        ctx.output.printf("0X%x", number);
+        break;
+    case val_real:
+        print_real(ctx, value.real);
+        break;
+    case val_string:
+        print_string_chars(ctx, value.text);
+        break;
+    default:
+        s_error(ctx, 5);
+        break;
+    }
+    if (ctx.expressions.init_list_mode() == 1) ctx.output.print("\n");
+}
+
+void ee_print_str(Context& ctx, const exp_node& node) {
+    std::string text = " \"";
+    for (char c : node.name)
+        text += c_char_text(c, '"');
+    text += "\" ";
+    ctx.output.print(text);
+}
+
+void ee_print_id(Context& ctx, exp_node& node) {
+    const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+    if (entry == nullptr) {
+        print_undeclared_identifier(ctx, node);
+        return;
+    }
+    if (is_based_location(node, *entry)) {
+        s_trnslt_var(ctx, entry->base_name);
+        return;
+    }
+    switch (entry->usage) {
+    case usage::array_variable:
+        s_trnslt_var(ctx, node.name);
+        print_subscript(ctx, node.args);
+        if (!node.member.empty()) ctx.output.print("." + node.member);
+        print_subscript(ctx, node.member_args);
+        break;
+    case usage::typed_procedure:
+        s_trnslt_var(ctx, node.name);
+        ctx.output.print("(");
+        if (!node.args.empty()) ee_print_exp(ctx, node.args, ee_value);
+        ctx.output.print(")");
+        break;
+    case usage::structure_variable:
+        s_trnslt_var(ctx, node.name);
+        if (node.member.empty()) break;
+        ctx.output.print((is_based(*entry) ? "->" : ".") + node.member);
+        print_subscript(ctx, node.member_args);
+        break;
+    case usage::pointer_scalar:
+    case usage::scalar:
+    case usage::constant:
+    case usage::label:
+    case usage::directive_switch:
+        s_trnslt_var(ctx, node.name);
+        break;
+    case usage::none:
+    case usage::procedure:
+    case usage::literal:
+    case usage::structure_type:
+    case usage::ignored_literal:
+        ctx.output.print(node.name);
+        break;
+    default:
+        s_error(ctx, 5);
+        break;
+    }
+}
+
+bool ee_check_struct_loc_ref(Context& ctx, const exp_node& node) {
+    const sym_entry* entry = ctx.symbols.h_lookup(node.name + "." + node.member);
+    if (entry == nullptr) return false;
+    // A member array without subscript is an address already.
+    return !(entry->usage == usage::array_variable && node.member_args.empty());
+}
+
+// ------------------------------------------------------ declared names
+
+const std::string& s_access_name(const sym_entry& entry) {
+    return entry.access_path.empty() ? entry.name : entry.access_path;
+}
+
+int s_trnslt_var(Context& ctx, const std::string& name) {
+    const sym_entry* entry = ctx.symbols.h_lookup(name);
+    if (entry == nullptr) return 0;
+    switch (entry->usage) {
+    case usage::array_variable:
+    case usage::structure_variable:
+    case usage::pointer_scalar:
+    case usage::scalar:
+        if (is_based(*entry)) {
+            print_based_name(ctx, *entry);
+            break;
+        }
+        ctx.output.print(s_access_name(*entry));
+        break;
+    case usage::procedure:
+    case usage::typed_procedure:
+    case usage::ignored_literal:
+    case usage::constant:
+    case usage::label:
+    case usage::directive_switch:
+        ctx.output.print(s_access_name(*entry));
+        break;
+    default:
+        break;
+    }
+    return 1;
+}
+
+// ------------------------------------------------------------- hooks
+
+void print_undeclared_identifier(Context& ctx, exp_node& node) {
+    if (node.size_flag == 1) {
+        // The size of a name that is not declared (a type name such as
+        // "BYTE "): sizeof of the node printed on its own.
+        node.size_flag = 0;
+        ctx.output.print("sizeof(");
+        ee_parse_exp_node(ctx, node);
+        ctx.output.print(")");
+        node.size_flag = 1;
+        return;
+    }
+    // The built-in dispatch (SIZE, LENGTH, LAST and the xlatr.bf table) goes
+    // here, before the plain form.
+    ctx.output.print(node.name);
+    if (node.args.empty()) return;
+    ctx.output.print("(");
+    ee_print_exp(ctx, node.args, ee_value);
+    ctx.output.print(")");
+}
+
+void print_based_name(Context& ctx, const sym_entry& entry) {
+    ctx.messages.log_printf("%s: INTERNAL - BASED variable \"%s\" cannot be translated yet in line %d\n",
+                            ctx.message_file(), entry.name.c_str(), ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
+} // namespace xlatr
