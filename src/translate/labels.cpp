@@ -1,0 +1,64 @@
+#include "translate/labels.h"
+
+#include "driver/context.h"
+
+namespace xlatr {
+
+namespace {
+
+constexpr int label_declared_before = 27;
+
+std::string jump_function_name(std::string_view name) {
+    return "JMP_to_" + std::string(name);
+}
+
+} // namespace
+
+bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined) {
+    if (sym_entry* existing = ctx.symbols.h_lookup_global(name)) {
+        ++existing->reference_count;
+        if (existing->reference_count > 1) {
+            s_error(ctx, label_declared_before);
+            return false;
+        }
+        return true;
+    }
+    if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = name;
+    lb_init_label(ctx, std::move(entry), mode, defined);
+    return true;
+}
+
+void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count) {
+    entry->type_code = type_code::label_type;
+    entry->usage = usage::label;
+    entry->scope = mode;
+    entry->reference_count = count;
+    // An EXTERNAL label is owned by another module: it can never be defined
+    // here, and a GOTO to it calls that module's jump function.
+    if (mode == scope_code::external_scope) {
+        entry->access_path = jump_function_name(entry->name) + "()";
+        entry->reference_count = 1;
+    }
+    std::string name = entry->name;
+    if (!ctx.symbols.h_insert_global(entry)) s_warn_multiply_declared(ctx, name);
+}
+
+bool lb_open_jump_func(Context& ctx, std::string_view name) {
+    if (!ctx.output.o_push_file("tmp_func.t", false, false, Storage::memory)) {
+        ctx.messages.log_printf("ERROR! cannot open file \"%s\" in routine %s\n", "tmp_func.t",
+                                "lb_open_jump_func");
+        ctx.messages.error_flag = true;
+        return false;
+    }
+    ctx.blocks.b_push_block(BlockKind::procedure);
+    std::string function = jump_function_name(name);
+    ctx.output.o_indent();
+    ctx.output.printf("\n%s()\n{\n  goto %s;\n}\n\n\n", function.c_str(), std::string(name).c_str());
+    ctx.blocks.b_pop_block();
+    ctx.output.o_pop_file();
+    return true;
+}
+
+} // namespace xlatr

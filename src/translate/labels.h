@@ -1,0 +1,27 @@
+// Labels: one namespace for the whole module, kept in the outermost scope.
+// A PUBLIC label gets a jump function JMP_to_<name> in tmp_func.t, since C
+// cannot jump between functions; a GOTO to an EXTERNAL label calls the
+// owning module's jump function instead.
+#pragma once
+
+#include "declarations/symbols.h"
+
+#include <string_view>
+
+namespace xlatr {
+
+class Context;
+
+// Declares (defined 0) or defines in the code (defined 1) a label of mode
+// external_scope, public_scope or local_scope. False, with message 27, when
+// the label was declared or defined before; its count still goes up.
+bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined);
+
+// Fills a new label entry and installs it in the outermost scope.
+void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count);
+
+// Writes the jump function of a PUBLIC label into tmp_func.t; false when
+// tmp_func.t cannot be opened.
+bool lb_open_jump_func(Context& ctx, std::string_view name);
+
+} // namespace xlatr
