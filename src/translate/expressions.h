@@ -73,6 +73,9 @@ enum exp_mode : int {
     ee_value = 1,
 };
 
+struct exp_node;
+using exp_list = std::list<exp_node>;
+
 struct exp_node {
     int kind = exp_operator;
     int op = op_assign;   // kind 0
