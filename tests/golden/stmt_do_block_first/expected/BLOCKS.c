@@ -1,0 +1,20 @@
+#include	 "builtin.h"
+
+static BYTE   a;
+
+
+
+main()
+{
+   {
+      static BYTE   t;
+
+      t = a;
+      {
+         a = t;
+      }
+   }
+   a = 0;
+}
+
+
