@@ -1,0 +1,21 @@
+#include	 "builtin.h"
+
+static WORD   limit = 500
+;
+static BYTE   table[3] = { 1
+,2
+,3
+ };
+static BYTE   msg[]  = { 'O','K'
+ };
+static WORD   lo,hi = 7
+;
+INTEGER   shared =  - 5
+;
+static BYTE   key = 0Xff
+;
+static REAL   scale = 2.5
+;
+
+
+
