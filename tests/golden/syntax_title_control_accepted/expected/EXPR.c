@@ -1,0 +1,12 @@
+#include	 "builtin.h"
+
+static BYTE   a,b;
+
+
+
+main()
+{
+   a = b + 1;
+}
+
+
