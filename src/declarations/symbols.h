@@ -5,8 +5,11 @@
 // an outer one.
 #pragma once
 
+#include "declarations/records.h"
+
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,9 +67,8 @@ enum class scope_code {
 
 // One declared name. Empty strings stand for texts that are not set.
 //
-// The offset expression of a union member, the array dimension, the type
-// record and the attribute record are added here together with the
-// expression and declaration records they point to.
+// The offset expression of a union member is added here together with the
+// union code.
 struct sym_entry {
     // For structure members: owner name, '.', member name.
     std::string name;
@@ -97,6 +99,11 @@ struct sym_entry {
     // Union members: the C expression that reaches the variable. Named
     // constants: the name in capitals.
     std::string access_path;
+    // The records of a variable's declaration. A structure type's own entry
+    // holds its member list in `type`.
+    std::optional<xlatr::array_spec> array_spec;
+    std::optional<var_type> type;
+    std::optional<loc_var_attr> attributes;
     int memory_space = 0;
     // 1 to 3 for INITIAL, DATA and CONSTANT values.
     int initialisation_kind = 0;
@@ -112,6 +119,9 @@ class hash_table {
     // `entry` with the caller when the name is already in this table.
     sym_entry* hh_install(std::unique_ptr<sym_entry>& entry);
     sym_entry* hh_lookup(std::string_view name) const;
+    // Frees every entry. An entry whose usage the release does not know is
+    // reported on the standard output, as "usage = <n>".
+    void hh_free_tab(Context& ctx);
 
   private:
     std::array<std::vector<std::unique_ptr<sym_entry>>, bucket_count> buckets_;

@@ -11,6 +11,9 @@ const char* Context::message_file() const {
     return name ? name : "(null)";
 }
 
-void Context::flush_before_assembly() { remarks.r_flush_remarks(); }
+void Context::flush_before_assembly() {
+    dd_flush_simple_dec(*this, ordinary_pending);
+    remarks.r_flush_remarks();
+}
 
 } // namespace xlatr

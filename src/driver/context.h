@@ -3,6 +3,7 @@
 // one process.
 #pragma once
 
+#include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/config.h"
 #include "frontend/include_map.h"
@@ -56,6 +57,7 @@ class Context {
     Remarks remarks;
     Blocks blocks;
     Expressions expressions;
+    Declarations declarations;
 
     int s_current_line() const { return scanner.s_current_line(); }
     void s_set_line(int line) { scanner.s_set_line(line); }

@@ -1,0 +1,438 @@
+#include "declarations/emission.h"
+
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace xlatr {
+
+namespace {
+
+constexpr int no_such_case = 5;
+constexpr int software_error = 9;
+
+bool has_sign(int pending, int sign) {
+    return (sign > 0 && pending > 0) || (sign < 0 && pending < 0);
+}
+
+bool is_pointer(type_code code) {
+    return code == type_code::pointer_type || code == type_code::pointer2_type;
+}
+
+void print(Context& ctx, std::string_view text) {
+    ctx.output.print(text);
+}
+
+// A code outside the cases of a printing piece: the piece is left out.
+void no_case(Context& ctx, const char* routine, int code) {
+    ctx.messages.log_printf("%s: INTERNAL - %s has no case for %d in line %d\n", ctx.message_file(), routine,
+                            code, ctx.s_current_line());
+    s_error(ctx, no_such_case);
+}
+
+// Procedure link: the questions below belong to the procedure being
+// translated (p_in_reentrant, and p_func_parms with the procedure's unions
+// and parameter copies). At module level no procedure is open; inside one
+// they need the procedure state, which comes with the translation of
+// procedures, and fail loudly until then.
+void procedure_state_missing(Context& ctx, const char* what) {
+    ctx.messages.log_printf("%s: INTERNAL - %s inside a procedure is not translated yet in line %d\n",
+                            ctx.message_file(), what, ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
+bool in_reentrant_procedure(Context& ctx) {
+    if (!ctx.blocks.b_in_procedure()) return false;
+    procedure_state_missing(ctx, "the storage class of a local variable");
+    return false;
+}
+
+bool flush_procedure_declarations(Context& ctx) {
+    procedure_state_missing(ctx, "completing the procedure header and its declarations");
+    return false;
+}
+
+bool flush_module_declarations(Context& ctx) {
+    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
+    // The module's unions print here, after the ordinary declarations, once
+    // the union code is part of the translator; the blank line and the
+    // release below then cover its union list too.
+    if (!ctx.declarations.pending().empty()) print(ctx, "\n");
+    ctx.declarations.release_pending();
+    return true;
+}
+
+// The entry whose type and attributes an entry without records of its own
+// borrows: that of the nearest earlier pending name that opened a group.
+const sym_entry* group_opener(Context& ctx, std::string_view name) {
+    const std::vector<kept_id>& pending = ctx.declarations.pending();
+    auto node =
+        std::find_if(pending.begin(), pending.end(), [&](const kept_id& id) { return id.name == name; });
+    while (node != pending.begin()) {
+        --node;
+        if (node->group_count <= 0) continue;
+        const sym_entry* opener = ctx.symbols.h_lookup(node->name);
+        return opener && opener->type ? opener : nullptr;
+    }
+    return nullptr;
+}
+
+bool is_procedure_parameter(Context& ctx, std::string_view name) {
+    const sym_entry* entry = ctx.symbols.h_lookup(name);
+    return entry && entry->flag == 1;
+}
+
+// Storage class and type of a declaration that starts here; false when the
+// entry has no type to print.
+bool print_type_part(Context& ctx, const sym_entry& entry, bool in_union) {
+    const sym_entry* source = entry.type ? &entry : group_opener(ctx, entry.name);
+    if (!source) return false;
+    const loc_var_attr* attrs = source->attributes ? &*source->attributes : nullptr;
+    dd_extern_dec(ctx, attrs, !in_union && entry.flag != 1, attrs && !attrs->values.empty());
+    if (entry.type_code == type_code::structure_type && !entry.structure_type_name.empty())
+        ctx.output.printf("%s %s ", entry.structure_type_name.c_str(), dd_mem_space(ctx, entry.memory_space));
+    else
+        dd_type_dec(ctx, entry, &*source->type);
+    return true;
+}
+
+} // namespace
+
+// ------------------------------------------------------------ pending list
+
+void Declarations::dd_keep_id_name(std::string_view name) {
+    kept_id& id = pending_.emplace_back();
+    id.name = name;
+}
+
+void Declarations::dd_set_id_pending(std::string_view name, int value) {
+    if (kept_id* id = find(name)) id->pending = value;
+}
+
+kept_id* Declarations::find(std::string_view name) {
+    auto id = std::find_if(pending_.begin(), pending_.end(),
+                           [&](const kept_id& node) { return node.name == name; });
+    return id == pending_.end() ? nullptr : &*id;
+}
+
+void dd_set_id_num_of_mem(Context& ctx, std::string_view first, int count) {
+    std::vector<kept_id>& pending = ctx.declarations.pending();
+    auto start =
+        std::find_if(pending.begin(), pending.end(), [&](const kept_id& id) { return id.name == first; });
+    if (start == pending.end() || count <= 0) return;
+    auto end = start + std::min<std::ptrdiff_t>(count, pending.end() - start);
+    // Parameters print with the parameter list, never in a group: they move
+    // in front of the other names, keeping their order.
+    auto members = std::stable_partition(
+        start, end, [&](const kept_id& id) { return is_procedure_parameter(ctx, id.name); });
+    for (auto id = start; id != end; ++id)
+        id->group_count = 0;
+    if (members != end) members->group_count = static_cast<int>(end - members);
+}
+
+// ---------------------------------------------------------------- flushing
+
+bool d_flush_declarations(Context& ctx) {
+    const bool ok =
+        ctx.blocks.b_in_procedure() ? flush_procedure_declarations(ctx) : flush_module_declarations(ctx);
+    ctx.remarks.r_flush_remarks();
+    return ok;
+}
+
+bool dd_flush_simple_dec(Context& ctx, int sign) {
+    bool ok = true;
+    int remaining = 0;    // names of the current group still to come
+    bool newline = true;  // the next name starts a line of its own
+    bool printed = false; // something of the current group was printed
+    for (std::size_t i = 0; i < ctx.declarations.pending().size(); ++i) {
+        kept_id& id = ctx.declarations.pending()[i];
+        int result = dec_not_declared;
+        if (has_sign(id.pending, sign)) {
+            id.pending = printed_or_skipped;
+            const int group_count = id.group_count;
+            const std::string name = id.name;
+            if (remaining == 0) printed = false;
+            result = dd_flush_single_dec(ctx, name, newline, remaining > 0, false);
+            if (result == dec_not_found) {
+                s_error(ctx, software_error);
+                ok = false;
+            }
+            if (group_count > 0) {
+                remaining = group_count;
+                printed = false;
+            }
+        }
+        if (result != dec_not_declared) {
+            printed = true;
+            if (remaining > 1) {
+                newline = false;
+                --remaining;
+                continue;
+            }
+            print(ctx, ";\n");
+            newline = true;
+            remaining = 0;
+            continue;
+        }
+        if (remaining == 1 && printed) {
+            print(ctx, ";\n");
+            newline = true;
+        }
+        if (remaining > 0) --remaining;
+    }
+    // A group cut short (a name of it was declared twice) still ends its
+    // declaration.
+    if (remaining > 0 && printed) print(ctx, ";\n");
+    return ok;
+}
+
+bool dd_flush_pending(Context& ctx) {
+    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
+    ctx.declarations.release_pending();
+    return true;
+}
+
+bool dd_flush_Ansi_params(Context& ctx, int sign, int count, const name_list& parameters) {
+    ctx.declarations.ansi_params_left = count;
+    bool ok = true;
+    for (const std::string& name : parameters)
+        ok = dd_flush_Ansi_simple_dec(ctx, sign, name) && ok;
+    return ok;
+}
+
+bool dd_flush_Ansi_simple_dec(Context& ctx, int sign, std::string_view name) {
+    for (kept_id& id : ctx.declarations.pending()) {
+        if (id.name != name || !has_sign(id.pending, sign)) continue;
+        id.pending = printed_or_skipped;
+        const int result = dd_flush_single_dec(ctx, name, true, false, false);
+        if (result == dec_not_declared) return true;
+        if (--ctx.declarations.ansi_params_left > 0) print(ctx, ", ");
+        if (result == dec_printed) return true;
+        s_error(ctx, software_error);
+        return false;
+    }
+    return true;
+}
+
+int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool continuation, bool in_union) {
+    Declarations& declarations = ctx.declarations;
+    if (!continuation) declarations.type_printed = false;
+    sym_entry* entry = ctx.symbols.h_lookup(name);
+    if (!entry) return dec_not_found;
+    if (entry->attributes && !entry->attributes->remark.empty())
+        ctx.remarks.r_flush_and_clear_remarks(entry->attributes->remark);
+    if (!entry->base_name.empty()) return dec_not_declared;
+
+    if (newline) ctx.output.o_indent();
+    bool type_here = false;
+    if (!continuation || !declarations.type_printed) {
+        if (!print_type_part(ctx, *entry, in_union)) return dec_not_found;
+        declarations.type_printed = true;
+        type_here = true;
+    }
+    if (!type_here) print(ctx, ",");
+    print(ctx, entry->name);
+    dd_array_dec(ctx, entry->array_spec ? &*entry->array_spec : nullptr);
+
+    loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
+    if (!in_union) {
+        const bool braces =
+            entry->usage == usage::array_variable || entry->usage == usage::structure_variable;
+        dd_init_dec(ctx, attrs, braces);
+    } else if (attrs && !attrs->values.empty()) {
+        ctx.messages.log_printf("%s: warning: \"%s\" initialization in a union ignored\n", ctx.message_file(),
+                                entry->name.c_str());
+    }
+    return dec_printed;
+}
+
+int dd_flush_single_dec_line(Context& ctx, std::string_view name, bool newline, bool in_union) {
+    const int result = dd_flush_single_dec(ctx, name, newline, false, in_union);
+    if (result != dec_not_declared) print(ctx, ";\n");
+    return result;
+}
+
+// ---------------------------------------------------------- printing pieces
+
+void dd_extern_dec(Context& ctx, const loc_var_attr* attrs, bool may_be_static, bool has_values) {
+    if (!attrs) return;
+    switch (attrs->scope) {
+    case attr_external:
+        print(ctx, "extern ");
+        break;
+    case attr_public:
+        break;
+    case attr_local:
+        if ((may_be_static && !in_reentrant_procedure(ctx)) || has_values) print(ctx, "static ");
+        break;
+    default:
+        no_case(ctx, "dd_extern_dec", attrs->scope);
+        break;
+    }
+}
+
+void dd_type_dec(Context& ctx, const sym_entry& entry, const var_type* type) {
+    if (!type || type->kind != basic_kind) return;
+    const char* space = dd_mem_space_code(ctx, entry.memory_space, entry.initialisation_kind);
+    if (!is_pointer(entry.type_code)) {
+        dd_basic_type_dec(ctx, type->type_code);
+        ctx.output.printf(" %s ", space);
+        return;
+    }
+    if (entry.pointee_type != type_code::structure_type) {
+        dd_basic_type_dec(ctx, entry.pointee_type);
+        ctx.output.printf(" %s *", space);
+        return;
+    }
+    if (entry.structure_type_name.empty()) {
+        ctx.messages.log_printf(
+            "%s: INTERNAL - pointer \"%s\" addresses a structure without a type name in line %d\n",
+            ctx.message_file(), entry.name.c_str(), ctx.s_current_line());
+        return;
+    }
+    ctx.output.printf("%s %s *", entry.structure_type_name.c_str(), space);
+}
+
+void dd_basic_type_dec(Context& ctx, type_code code) {
+    switch (code) {
+    case type_code::byte_type:
+        print(ctx, "BYTE ");
+        break;
+    case type_code::word_type:
+        print(ctx, "WORD ");
+        break;
+    case type_code::dword_type:
+        print(ctx, "DWORD ");
+        break;
+    case type_code::integer_type:
+        print(ctx, "INTEGER ");
+        break;
+    case type_code::pointer2_type:
+        print(ctx, "POINTER ");
+        break;
+    case type_code::real_type:
+        print(ctx, "REAL ");
+        break;
+    case type_code::structure_type:
+        break;
+    case type_code::pointer_type:
+        print(ctx, "POINTER ");
+        break;
+    case type_code::bit_type:
+        print(ctx, "BIT ");
+        break;
+    case type_code::void_type:
+        print(ctx, "void ");
+        break;
+    default:
+        no_case(ctx, "dd_basic_type_dec", static_cast<int>(code));
+        break;
+    }
+}
+
+const char* dd_mem_space(const Context& ctx, int space) {
+    switch (space) {
+    case space_auxiliary:
+        return "xdata";
+    case space_main:
+        return "data";
+    case space_idata:
+        return "idata";
+    default:
+        return ctx.options.plm51_flag ? "data" : "";
+    }
+}
+
+const char* dd_mem_space_code(const Context& ctx, int space, int initialisation_kind) {
+    if (ctx.options.c51_flag && initialisation_kind == constant_values) return "code";
+    return dd_mem_space(ctx, space);
+}
+
+void dd_array_dec(Context& ctx, array_spec* spec) {
+    if (!spec) return;
+    switch (spec->kind) {
+    case implicit_dimension:
+        print(ctx, "[] ");
+        break;
+    case explicit_dimension:
+        print(ctx, "[");
+        ee_print_exp(ctx, spec->dimension, ee_value);
+        print(ctx, "]");
+        break;
+    default:
+        break;
+    }
+}
+
+void dd_struct_mem_dec(Context& ctx, struct_spec_list& members) {
+    ctx.output.o_indent_in();
+    for (struct_spec& element : members) {
+        ctx.remarks.r_flush_and_clear_remarks(element.remark);
+        ctx.output.o_indent();
+        dd_basic_type_dec(ctx, element.type_code);
+        for (std::size_t i = 0; i < element.names.size(); ++i) {
+            if (i > 0) print(ctx, ",");
+            print(ctx, element.names[i]);
+            dd_array_dec(ctx, element.dimension ? &*element.dimension : nullptr);
+        }
+        print(ctx, ";\n");
+    }
+    ctx.output.o_indent_out();
+}
+
+void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces) {
+    if (!attrs || attrs->values.empty()) return;
+    switch (attrs->initialisation_kind) {
+    case initial_values:
+    case data_values:
+    case constant_values:
+        print(ctx, " = ");
+        if (braces) print(ctx, "{ ");
+        ctx.expressions.ee_init_list_on();
+        ee_print_exp(ctx, attrs->values, ee_value);
+        ctx.expressions.ee_init_list_off();
+        if (braces) print(ctx, " }");
+        break;
+    default:
+        no_case(ctx, "dd_init_dec", attrs->initialisation_kind);
+        break;
+    }
+}
+
+// ---------------------------------------------------------- structure types
+
+void d_literal_struct(Context& ctx, std::string name, struct_spec_list members) {
+    ctx.remarks.r_flush_pending_remarks();
+    if (!members.empty()) ctx.remarks.r_flush_and_clear_remarks(members.front().remark);
+    print(ctx, "\n");
+    ctx.output.o_indent();
+    print(ctx, "typedef struct {\n");
+    dd_struct_mem_dec(ctx, members);
+    ctx.output.o_indent();
+    ctx.output.printf("} %s;\n", name.c_str());
+
+    sym_entry* entry = ctx.symbols.h_lookup(name);
+    if (!entry) {
+        auto created = std::make_unique<sym_entry>();
+        created->name = name;
+        created->type_code = type_code::struct_literal_type;
+        // The name was found in no scope, so only a missing scope (already
+        // reported) can refuse it.
+        entry = ctx.symbols.h_insert(created);
+        if (!entry) return;
+    }
+    if (entry->usage == usage::literal) entry->text.clear();
+    entry->type_code = type_code::struct_literal_type;
+    entry->usage = usage::structure_type;
+    var_type type;
+    type.kind = structure_kind;
+    type.type_code = type_code::structure_type;
+    type.members = std::move(members);
+    entry->type = std::move(type);
+}
+
+} // namespace xlatr

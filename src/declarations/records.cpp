@@ -1,0 +1,355 @@
+#include "declarations/records.h"
+
+#include "declarations/emission.h"
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+#include "support/strings.h"
+
+#include <utility>
+
+namespace xlatr {
+
+namespace {
+
+constexpr int no_such_case = 5;
+constexpr int no_previous_typedef = 10;
+constexpr int base_pointer_undeclared = 24;
+constexpr int union_needs_array_size = 30;
+
+bool is_pointer(type_code code) {
+    return code == type_code::pointer_type || code == type_code::pointer2_type;
+}
+
+// Procedure link: whether `name` is a parameter of the procedure being
+// declared. At module level no procedure is being declared; inside one the
+// answer needs the procedure state (p_is_param), which comes with the
+// translation of procedures.
+bool is_procedure_parameter(Context& ctx, const std::string& name) {
+    if (!ctx.blocks.b_in_procedure()) return false;
+    ctx.messages.log_printf(
+        "%s: INTERNAL - parameter check of \"%s\" inside a procedure is not translated yet "
+        "in line %d\n",
+        ctx.message_file(), name.c_str(), ctx.s_current_line());
+    ctx.messages.error_flag = true;
+    return false;
+}
+
+// AT overlay hook. A declared variable goes on the pending list, or, with an
+// AT clause, into a union of the current scope; the union code
+// (dd_set_union_attr, which also makes a union public once a PUBLIC variable
+// has joined it) takes this place. Until it is part of the translator an AT
+// clause fails loudly.
+bool keep_or_overlay(Context& ctx, sym_entry& entry) {
+    if (entry.attributes->at.empty()) {
+        ctx.declarations.dd_keep_id_name(entry.name);
+        return true;
+    }
+    ctx.messages.log_printf("%s: INTERNAL - \"AT\" overlay of \"%s\" is not translated yet in line %d\n",
+                            ctx.message_file(), entry.name.c_str(), ctx.s_current_line());
+    return false;
+}
+
+// A duplicate declaration leaves the first one in force; the name it put on
+// the pending list would print that first declaration a second time.
+void forget_duplicate(Context& ctx, const std::string& name) {
+    std::vector<kept_id>& pending = ctx.declarations.pending();
+    if (!pending.empty() && pending.back().name == name) pending.pop_back();
+}
+
+// The structure type of a variable: its name goes into the entry, and the
+// type's own entry (which holds the members) is returned when it is a
+// structure type.
+const sym_entry* find_structure_type(Context& ctx, sym_entry& entry, const var_type& type) {
+    if (entry.type_code != type_code::structure_type || type.names.empty()) return nullptr;
+    entry.structure_type_name = type.names.front();
+    const sym_entry* found = ctx.symbols.h_lookup(entry.structure_type_name);
+    if (found && found->usage == usage::structure_type) return found;
+    s_error(ctx, no_previous_typedef);
+    return nullptr;
+}
+
+void set_scope(Context& ctx, sym_entry& entry, int scope) {
+    switch (scope) {
+    case attr_external:
+        entry.scope = scope_code::external_scope;
+        break;
+    case attr_public:
+        entry.scope = scope_code::public_scope;
+        break;
+    case attr_local:
+        entry.scope = scope_code::local_scope;
+        break;
+    default:
+        s_error(ctx, no_such_case);
+        break;
+    }
+}
+
+// The first variable BASED on a pointer decides what the pointer addresses.
+void retype_base_pointer(Context& ctx, const sym_entry& entry) {
+    sym_entry* pointer = ctx.symbols.h_lookup(entry.base_name);
+    if (!pointer) {
+        s_error(ctx, base_pointer_undeclared);
+        return;
+    }
+    if (pointer->name.find('.') != std::string::npos) return;
+    if (pointer->pointee_type != type_code::byte_type) return;
+    if (entry.type_code == type_code::structure_type && !entry.structure_type_name.empty()) {
+        pointer->pointee_type = type_code::structure_type;
+        pointer->structure_type_name = entry.structure_type_name;
+        return;
+    }
+    pointer->pointee_type = entry.type_code;
+}
+
+usage member_usage(const struct_spec& element) {
+    if (element.dimension && element.dimension->kind >= 0) return usage::array_variable;
+    return is_pointer(element.type_code) ? usage::pointer_scalar : usage::scalar;
+}
+
+// The AT expression of the i-th name of a factored declaration: the address
+// of the element of the first name that follows the i names before it.
+exp_list factored_at(Context& ctx, const std::string& first, const std::optional<array_spec>& dimension,
+                     int index) {
+    exp_list subscript = e_get_word_const(ctx, val_decimal, static_cast<std::uint32_t>(index));
+    if (dimension && dimension->kind == implicit_dimension) s_error(ctx, union_needs_array_size);
+    if (dimension && dimension->kind == explicit_dimension)
+        subscript = e_mult_exp(std::move(subscript), e_copy_expr(dimension->dimension));
+    exp_list at = e_get_id(first, std::move(subscript));
+    at.front().loc_flag = 1;
+    return at;
+}
+
+// The records of one name of a factored declaration.
+struct element_records {
+    std::optional<array_spec> dimension;
+    var_type type;
+    loc_var_attr attrs;
+};
+
+} // namespace
+
+var_type d_basic_type(type_code code) {
+    var_type type;
+    type.kind = basic_kind;
+    type.type_code = code;
+    return type;
+}
+
+var_type d_struct_type(Context& ctx, struct_spec_list members) {
+    std::string name = str_num_cat("StrucT", ctx.declarations.next_struct_number());
+    d_literal_struct(ctx, name, std::move(members));
+    return d_typedef_type({std::move(name)});
+}
+
+var_type d_typedef_type(name_list names) {
+    var_type type;
+    type.kind = structure_kind;
+    type.type_code = type_code::structure_type;
+    type.names = std::move(names);
+    return type;
+}
+
+array_spec d_array_spec(exp_list dimension) {
+    array_spec spec;
+    spec.kind = dimension.empty() ? no_dimension : explicit_dimension;
+    spec.dimension = std::move(dimension);
+    return spec;
+}
+
+array_spec d_array_spec_implicit() {
+    array_spec spec;
+    spec.kind = implicit_dimension;
+    return spec;
+}
+
+struct_spec_list d_struct_member_elem(Context& ctx, struct_spec_list list, name_list names,
+                                      std::optional<array_spec> dimension, type_code code) {
+    struct_spec element;
+    element.names = std::move(names);
+    element.dimension = std::move(dimension);
+    element.remark = ctx.remarks.r_take_pending_remarks();
+    element.type_code = code;
+    list.push_back(std::move(element));
+    return list;
+}
+
+name_list d_alloc_member_name(name_list list, std::string name) {
+    list.push_back(std::move(name));
+    return list;
+}
+
+var_list d_var_list(var_list list, std::unique_ptr<sym_entry> entry) {
+    list.push_back(std::move(entry));
+    return list;
+}
+
+std::unique_ptr<sym_entry> d_var_nam_specifier(std::string name, std::string base) {
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = std::move(name);
+    entry->base_name = std::move(base);
+    return entry;
+}
+
+std::string d_base_spec(std::string base, const std::string& member) {
+    if (member.empty()) return base;
+    return base + "." + member;
+}
+
+loc_var_attr d_initialization(int kind, exp_list values) {
+    loc_var_attr attrs;
+    attrs.initialisation_kind = kind;
+    attrs.values = std::move(values);
+    return attrs;
+}
+
+loc_var_attr d_var_attr(Context& ctx, int scope, exp_list at, std::optional<loc_var_attr> record, int space) {
+    loc_var_attr attrs = record ? std::move(*record) : loc_var_attr{};
+    attrs.scope = scope;
+    attrs.at = std::move(at);
+    attrs.memory_space = space;
+    attrs.remark = ctx.remarks.r_take_remarks(!attrs.at.empty());
+    return attrs;
+}
+
+var_type d_copy_type(const var_type& type) {
+    var_type copy;
+    copy.kind = type.kind;
+    copy.type_code = type.type_code;
+    copy.members = d_copy_struct_spec(type.members);
+    copy.names = type.names;
+    return copy;
+}
+
+struct_spec_list d_copy_struct_spec(const struct_spec_list& members) {
+    struct_spec_list copy;
+    for (const struct_spec& element : members) {
+        struct_spec& copied = copy.emplace_back();
+        copied.names = element.names;
+        if (element.dimension) copied.dimension = d_copy_array_spec(*element.dimension);
+        copied.type_code = element.type_code;
+    }
+    return copy;
+}
+
+array_spec d_copy_array_spec(const array_spec& spec) {
+    array_spec copy;
+    copy.kind = spec.kind;
+    copy.dimension = e_copy_expr(spec.dimension);
+    return copy;
+}
+
+loc_var_attr d_copy_loc_var_attr(const loc_var_attr& attrs) {
+    loc_var_attr copy;
+    copy.initialisation_kind = attrs.initialisation_kind;
+    copy.scope = attrs.scope;
+    copy.memory_space = attrs.memory_space;
+    copy.at = e_copy_expr(attrs.at);
+    return copy;
+}
+
+bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
+                           std::optional<array_spec> dimension, var_type type, loc_var_attr attrs) {
+    entry->type_code = type.type_code;
+    entry->structure_type_name.clear();
+    entry->text.clear();
+    entry->owner.clear();
+    entry->member_flag = false;
+    entry->access_path.clear();
+    entry->memory_space = attrs.memory_space;
+    entry->initialisation_kind = attrs.initialisation_kind;
+
+    const sym_entry* structure_type = find_structure_type(ctx, *entry, type);
+    entry->flag = is_procedure_parameter(ctx, entry->name) ? 1 : 0;
+    const bool has_dimension = dimension.has_value();
+    const bool is_structure = type.kind == structure_kind;
+    const int scope = attrs.scope;
+    entry->array_spec = std::move(dimension);
+    entry->type = std::move(type);
+    entry->attributes = std::move(attrs);
+    set_scope(ctx, *entry, scope);
+    if (has_dimension) entry->usage = usage::array_variable;
+
+    if (!keep_or_overlay(ctx, *entry)) {
+        ctx.messages.log_printf(
+            "%s: fatal! delaration of \"%s\" failed in line %d. (Probably in another $if block)\n",
+            ctx.message_file(), entry->name.c_str(), ctx.s_current_line());
+        ctx.messages.error_flag = true;
+    }
+
+    if (is_structure) {
+        entry->usage = usage::structure_variable;
+        const var_type& members_type =
+            structure_type && structure_type->type ? *structure_type->type : *entry->type;
+        dd_single_struct_mem_insert(ctx, *entry, members_type.members);
+    } else if (is_pointer(entry->type_code)) {
+        entry->usage = usage::pointer_scalar;
+        entry->pointee_type = type_code::byte_type;
+    } else {
+        entry->usage = usage::scalar;
+    }
+    if (has_dimension) entry->usage = usage::array_variable;
+
+    const std::string name = entry->name;
+    sym_entry* installed = ctx.symbols.h_insert(entry);
+    const sym_entry& declared = installed ? *installed : *entry;
+    if (!installed) {
+        s_warn_multiply_declared(ctx, name);
+        forget_duplicate(ctx, name);
+    }
+    if (!declared.base_name.empty()) retype_base_pointer(ctx, declared);
+    return installed != nullptr;
+}
+
+void d_factored_declare_elem(Context& ctx, var_list list, std::optional<array_spec> dimension, var_type type,
+                             loc_var_attr attrs) {
+    if (list.empty()) return;
+    const type_code code = type.type_code;
+    const std::string first = list.front()->name;
+
+    std::vector<element_records> records;
+    exp_list values;
+    if (list.size() >= 2) values = std::move(attrs.values);
+    // Every later name gets its own copies; the first takes the records as
+    // written, with their remark.
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        element_records& copy = records.emplace_back();
+        if (dimension) copy.dimension = d_copy_array_spec(*dimension);
+        copy.type = d_copy_type(type);
+        copy.attrs = d_copy_loc_var_attr(attrs);
+        if (!copy.attrs.at.empty()) copy.attrs.at = factored_at(ctx, first, dimension, static_cast<int>(i));
+    }
+    records.insert(records.begin(), element_records{std::move(dimension), std::move(type), std::move(attrs)});
+    if (!values.empty()) records.back().attrs.values = std::move(values);
+
+    std::string first_kept;
+    int kept = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        std::string name = list[i]->name;
+        element_records& own = records[i];
+        if (!d_single_declare_elem(ctx, std::move(list[i]), std::move(own.dimension), std::move(own.type),
+                                   std::move(own.attrs)))
+            continue;
+        if (kept++ == 0) first_kept = std::move(name);
+    }
+    if (code != type_code::pointer_type && kept > 0) dd_set_id_num_of_mem(ctx, first_kept, kept);
+}
+
+void dd_single_struct_mem_insert(Context& ctx, const sym_entry& owner, const struct_spec_list& members) {
+    for (const struct_spec& element : members) {
+        for (const std::string& member : element.names) {
+            auto entry = std::make_unique<sym_entry>();
+            entry->name = owner.name + "." + member;
+            entry->type_code = element.type_code;
+            entry->usage = member_usage(element);
+            entry->pointee_type = type_code::byte_type;
+            entry->scope = scope_code::local_scope;
+            entry->member_flag = true;
+            entry->owner = owner.name;
+            if (!ctx.symbols.h_insert(entry)) s_warn_multiply_declared(ctx, entry->name);
+        }
+    }
+}
+
+} // namespace xlatr
