@@ -8,6 +8,7 @@
 #include "driver/config.h"
 #include "frontend/include_map.h"
 #include "frontend/include_stack.h"
+#include "frontend/keywords.h"
 #include "frontend/scanner.h"
 #include "support/files.h"
 #include "support/messages.h"
@@ -52,6 +53,7 @@ class Context {
     Options options;
     OutputStreams output;
     IncludeStack includes;
+    Keywords keywords;
     Scanner scanner;
     SymbolTables symbols;
     Remarks remarks;

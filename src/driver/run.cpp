@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include "frontend/first_pass.h"
 #include "support/strings.h"
 
 #include <new>
@@ -69,6 +70,14 @@ bool read_configuration(Context& ctx) {
         stop(ctx, "ERROR! cannot open \"xlatr.dat\" file\n");
         return false;
     }
+    if (!ctx.keywords.lex_init()) {
+        stop(ctx, "ERROR! \"lex_init\" failed\n");
+        return false;
+    }
+    if (!ctx.keywords.kw_init()) {
+        stop(ctx, "ERROR! \"kw_init\" failed\n");
+        return false;
+    }
     CharReader file(*dat);
     if (!cfg_read_quoted(ctx, file, ctx.config.include_dir, "xlatr.dat", true) ||
         !cfg_read_quoted(ctx, file, ctx.config.output_dir, "xlatr.dat", true)) {
@@ -105,13 +114,26 @@ void remove_scratch_texts(Context& ctx) {
     ctx.files.temps.remove("tmp_header.t");
 }
 
+// Collects the unit's text macros into the module's declare block, which
+// stays pushed for the second pass.
+void first_pass(Context& ctx) {
+    if (!ctx.symbols.h_push_declare_block())
+        ctx.messages.log_printf("%s: warning - push declare block failed in line %d\n", ctx.message_file(),
+                                ctx.s_current_line());
+    ctx.scanner.set_first_pass(true);
+    s_first_pass(ctx);
+    ctx.scanner.set_first_pass(false);
+    ctx.includes.i_pop_file();
+}
+
 // The two passes and the assembly of the C file.
 void translate(Context& ctx, const std::string& source) {
+    ctx.scanner.s_reset();
     if (!ctx.includes.i_push_file(source, false, false)) {
         stop(ctx, format("ERROR! cannot open input file \"%s\"\n", source.c_str()).c_str());
         return;
     }
-    ctx.includes.i_pop_file();
+    first_pass(ctx);
 
     write_builtin_h(ctx);
     std::string include_line = builtin_h_path(ctx);

@@ -36,11 +36,19 @@ bool IncludeStack::i_pop_file() {
     include_record record = std::move(stack_.back());
     stack_.pop_back();
     if (!record.is_macro && !stack_.empty()) ctx_.s_set_line(record.line);
-    if (record.owns_output) ctx_.output.o_pop_file();
+    // Inside a procedure an included file's text went to the procedure's
+    // output; it has no output file of its own to close.
+    if (record.owns_output && !ctx_.blocks.b_in_procedure()) ctx_.output.o_pop_file();
     last_name_ = std::move(record.name);
     if (stack_.empty()) return false;
     ctx_.output.o_check_same_file();
     return true;
+}
+
+bool IncludeStack::i_expanding(std::string_view name) const {
+    for (const include_record& record : stack_)
+        if (record.is_macro && record.name == name) return true;
+    return false;
 }
 
 const char* IncludeStack::i_current_file_name() const {

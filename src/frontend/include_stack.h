@@ -14,9 +14,17 @@ class Context;
 // One input being read. The whole text is held in memory, so a file below the
 // top keeps its reading position without staying open.
 struct include_record {
+    // A file as it was opened; for a macro text, the macro's name.
     std::string name;
     std::string text;
     std::size_t position = 0;
+    // Characters the scanner read beyond a token and gave back, the next one
+    // last. They stay with their input, so a file that resumes after an
+    // include or a macro text goes on exactly where its tokens ended.
+    std::string pushback;
+    // The last character taken from `text` was a line feed: the next one
+    // starts a line (the left margin applies there).
+    bool line_start = false;
     bool is_macro = false;
     bool owns_output = false;
     // Line number of the input below at the moment this one was pushed.
@@ -41,6 +49,8 @@ class IncludeStack {
     // the input popped last; null before any.
     const char* i_current_file_name() const;
     bool i_reading_macro() const { return !stack_.empty() && stack_.back().is_macro; }
+    // The text of macro `name` is being read, at any depth.
+    bool i_expanding(std::string_view name) const;
     bool empty() const { return stack_.empty(); }
     include_record* top() { return stack_.empty() ? nullptr : &stack_.back(); }
 

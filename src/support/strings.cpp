@@ -32,8 +32,13 @@ std::string c_strmove(std::string_view name) {
 
 std::string c_strmove1(std::string_view name) {
     std::string out;
-    if (name.empty()) return out;
-    out.reserve(name.size());
+    c_strmove1_buf(out, name);
+    return out;
+}
+
+void c_strmove1_buf(std::string& out, std::string_view name) {
+    out.clear();
+    if (name.empty()) return;
     out += to_lower(name[0]);
     bool after_dollar = false;
     for (char c : name.substr(1)) {
@@ -49,7 +54,6 @@ std::string c_strmove1(std::string_view name) {
             out += c;
         after_dollar = false;
     }
-    return out;
 }
 
 std::string c_str_capital(std::string_view name) {

@@ -16,6 +16,8 @@ std::string c_strmove(std::string_view name);
 // C spelling of a PL/M name: first letter small, `$` dropped and the letter
 // after it made capital, every other capital made small.
 std::string c_strmove1(std::string_view name);
+// The same into a caller's buffer, which is replaced (its storage is reused).
+void c_strmove1_buf(std::string& out, std::string_view name);
 
 // Upper-case copy without any `$` after the first character.
 std::string c_str_capital(std::string_view name);

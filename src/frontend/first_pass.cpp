@@ -1,0 +1,93 @@
+#include "frontend/first_pass.h"
+
+#include "driver/context.h"
+#include "frontend/tokens.h"
+
+namespace xlatr {
+
+namespace {
+
+enum class element_end { next_element, search, end_of_input };
+
+element_end stop_at(int code) {
+    return code == tok::END_OF_INPUT ? element_end::end_of_input : element_end::search;
+}
+
+// Reads on to the next DECLARE; false at the end of all input.
+bool find_declare(Scanner& scanner) {
+    for (;;) {
+        int code = scanner.s_next_token();
+        if (code == tok::DECLARE) return true;
+        if (code == tok::END_OF_INPUT) return false;
+        scanner.s_free_token(code);
+    }
+}
+
+// One declaration element: "name LITERALLY 'text'" enters a text macro. Only
+// a literal element lets the next element (after "," or DECLARE) be looked
+// at; anything else sends the pass back to looking for DECLARE. A number or a
+// STRUCTURE type between the apostrophes reaches the scanner's user as
+// tokens; the parser's pass handles such literals.
+element_end read_element(Context& ctx) {
+    Scanner& scanner = ctx.scanner;
+    scanner.set_no_expansion_once();
+    int code = scanner.s_next_token();
+    if (code != tok::IDENTIFIER) return stop_at(code);
+    std::string name = scanner.token().value.text;
+    if ((code = scanner.s_next_token()) != tok::LITERALLY) return stop_at(code);
+    if ((code = scanner.s_next_token()) != tok::QUOTE) return stop_at(code);
+    code = scanner.s_next_token();
+    if (code == tok::STRING_TEXT) {
+        std::string text = scanner.token().value.text;
+        if ((code = scanner.s_next_token()) != tok::QUOTE) return stop_at(code);
+        ctx.symbols.h_insert_macro(name, text);
+    } else {
+        if (code == tok::END_OF_INPUT) return element_end::end_of_input;
+        do {
+            scanner.s_free_token(code);
+            code = scanner.s_next_token();
+        } while (code != tok::QUOTE && code != tok::END_OF_INPUT);
+        if (code == tok::END_OF_INPUT) return element_end::end_of_input;
+    }
+    code = scanner.s_next_token();
+    if (code == ',' || code == tok::DECLARE) return element_end::next_element;
+    return stop_at(code);
+}
+
+} // namespace
+
+void s_first_pass(Context& ctx) {
+    while (find_declare(ctx.scanner)) {
+        if (!ctx.symbols.h_alloc_declare_block())
+            ctx.messages.log_printf("%s: INTERNAL - local first pass: alloc declare failed in line %d\n",
+                                    ctx.message_file(), ctx.s_current_line());
+        element_end end;
+        while ((end = read_element(ctx)) == element_end::next_element) {
+        }
+        if (end == element_end::end_of_input) return;
+    }
+}
+
+bool s_is_macro(Context& ctx, int token) {
+    if (token != tok::IDENTIFIER) return false;
+    const std::string& name = ctx.scanner.token().value.text;
+    const sym_entry* entry = ctx.symbols.h_lookup(name);
+    if (!entry || entry->type_code != type_code::literal_type || entry->usage == usage::ignored_literal)
+        return false;
+    // Expanding a macro inside its own expansion would never end; the name
+    // is passed on as it is.
+    if (ctx.includes.i_expanding(name)) {
+        ctx.messages.log_printf("%s: fatal! macro \"%s\" expands itself - line %d\n", ctx.message_file(),
+                                name.c_str(), ctx.s_current_line());
+        ctx.messages.error_flag = true;
+        return false;
+    }
+    return s_read_macro(ctx, name, entry->text);
+}
+
+bool s_read_macro(Context& ctx, const std::string& name, const std::string& text) {
+    ctx.includes.i_push_text(name, text, true);
+    return true;
+}
+
+} // namespace xlatr

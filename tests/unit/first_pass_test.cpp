@@ -1,0 +1,200 @@
+#include "frontend/first_pass.h"
+
+#include "token_stream.h"
+
+#include <filesystem>
+#include <set>
+
+namespace xlatr::testing {
+namespace {
+
+class MacroTest : public TokenStream {};
+
+TEST_F(MacroTest, ANameIsReplacedByTheTokensOfItsText) {
+    macro("forever", "WHILE 1");
+    EXPECT_EQ(scan("DO FOREVER;"), (Tokens{"DO #0", "WHILE #0", "DEC_NUMBER 1", ";"}));
+    macro("Char", "BYTE");
+    EXPECT_EQ(scan("CHAR"), (Tokens{"BYTE #0"}));
+}
+
+TEST_F(MacroTest, NamesThatAreNotReplaced) {
+    macro("m", "X");
+    scanner.set_no_expansion_once();
+    EXPECT_EQ(scan("M M"), (Tokens{"IDENTIFIER \"m\"", "IDENTIFIER \"x\""}));
+
+    auto local = std::make_unique<sym_entry>();
+    local->name = "m";
+    local->type_code = type_code::byte_type;
+    local->usage = usage::scalar;
+    ctx.symbols.h_push_declare_block();
+    ctx.symbols.h_insert(local);
+    EXPECT_EQ(scan("M"), (Tokens{"IDENTIFIER \"m\""}));
+    ctx.symbols.h_free_declare_block();
+
+    ctx.symbols.h_lookup("m")->usage = usage::ignored_literal;
+    EXPECT_EQ(scan("M"), (Tokens{"IDENTIFIER \"m\""}));
+}
+
+TEST_F(MacroTest, AMacroInsideAStringIsReplacedToo) {
+    macro("m", "Q R");
+    EXPECT_EQ(scan("'A M B'"), (Tokens{"QUOTE", "STRING_TEXT \"A Q R B\"", "QUOTE"}));
+}
+
+TEST_F(MacroTest, LinesOfTheTextAreNotLinesOfTheUsingFile) {
+    macro("m", "X\nY");
+    // The line feed after the name is read once, when the file resumes.
+    source("M Z\nM\nW");
+    EXPECT_EQ(rest_with_lines(), (Tokens{"IDENTIFIER \"x\"@1", "IDENTIFIER \"y\"@1", "IDENTIFIER \"z\"@1",
+                                         "IDENTIFIER \"x\"@2", "IDENTIFIER \"y\"@2", "IDENTIFIER \"w\"@3"}));
+}
+
+TEST_F(MacroTest, AMessageInsideAMacroNamesTheUsingFile) {
+    macro("m", "X */ Y");
+    EXPECT_EQ(scan("A\nM"), (Tokens{"IDENTIFIER \"a\"", "IDENTIFIER \"x\"", "IDENTIFIER \"y\""}));
+    EXPECT_EQ(run.err.str(),
+              "T.PLM: warning! end of remark sign is detected in line 2 ,with no preceding starting sign\n");
+}
+
+TEST_F(MacroTest, AMacroThatExpandsItselfIsStoppedAtTheRepeatedName) {
+    macro("a", "B + 1");
+    macro("b", "A");
+    EXPECT_EQ(scan("A;"), (Tokens{"IDENTIFIER \"a\"", "PLUS #11", "DEC_NUMBER 1", ";"}));
+    EXPECT_EQ(run.err.str(), "T.PLM: fatal! macro \"a\" expands itself - line 1\n");
+    EXPECT_TRUE(ctx.messages.error_flag);
+}
+
+TEST_F(MacroTest, RepeatedAndNestedUsesAreNoCycle) {
+    macro("a", "B");
+    macro("b", "1");
+    EXPECT_EQ(scan("A A B"), (Tokens{"DEC_NUMBER 1", "DEC_NUMBER 1", "DEC_NUMBER 1"}));
+    EXPECT_EQ(run.err.str(), "");
+}
+
+class FirstPassTest : public TokenStream {
+  protected:
+    void first_pass(std::string text) {
+        source(std::move(text));
+        scanner.set_first_pass(true);
+        s_first_pass(ctx);
+        scanner.set_first_pass(false);
+    }
+    // The text of macro `name`, or "-" when there is none.
+    std::string text_of(const std::string& name) {
+        const sym_entry* entry = ctx.symbols.h_lookup(name);
+        return entry && entry->type_code == type_code::literal_type ? entry->text : "-";
+    }
+    // Every token with its file and line.
+    Tokens rest_with_places() {
+        Tokens tokens;
+        while (int code = scanner.s_next_token())
+            tokens.push_back(describe(code) + "@" + ctx.message_file() + ":" +
+                             std::to_string(ctx.s_current_line()));
+        return tokens;
+    }
+};
+
+TEST_F(FirstPassTest, CollectsOnlyTheElementsThatFollowDeclareOrALiteral) {
+    first_pass("DECLARE FOREVER LITERALLY 'WHILE 1';\n"
+               "DECLARE (A, B) BYTE, C LITERALLY 'X'; DECLARE X BYTE, Y LITERALLY 'Z';\n"
+               "DECLARE TRUE LITERALLY '0FFH', T2 LITERALLY 'T';\n"
+               "DECLARE S LITERALLY 'STRUCTURE (A BYTE)', Q LITERALLY 'R';\n"
+               "DECLARE CHAR LITERALLY 'BYTE';\n");
+    EXPECT_EQ(text_of("forever"), "WHILE 1");
+    EXPECT_EQ(text_of("c"), "-");
+    EXPECT_EQ(text_of("y"), "-");
+    EXPECT_EQ(text_of("true"), "-");
+    EXPECT_EQ(text_of("t2"), "T");
+    EXPECT_EQ(text_of("s"), "-");
+    EXPECT_EQ(text_of("q"), "R");
+    EXPECT_EQ(text_of("Char"), "BYTE");
+    EXPECT_TRUE(ctx.includes.empty());
+}
+
+TEST_F(FirstPassTest, TextsAreStoredExpanded) {
+    first_pass("DECLARE A LITERALLY 'B', B LITERALLY 'C';\nDECLARE D LITERALLY 'A + 1';");
+    EXPECT_EQ(text_of("a"), "B");
+    EXPECT_EQ(text_of("b"), "C");
+    EXPECT_EQ(text_of("d"), "C + 1");
+}
+
+TEST_F(FirstPassTest, AMacroDeclaredTwiceKeepsItsFirstText) {
+    first_pass("DECLARE M LITERALLY 'ONE';\nP: PROCEDURE; DECLARE M LITERALLY 'TWO'; END;");
+    EXPECT_EQ(text_of("m"), "ONE");
+    EXPECT_EQ(run.err.str(), "T.PLM: fatal! - macro \"m\" is multiply defined - line 2\n");
+    EXPECT_TRUE(ctx.messages.error_flag);
+}
+
+TEST_F(FirstPassTest, IncludesNestedThreeDeepResumeWithTheirLines) {
+    run.dir.write("main.plm", "A\n$INCLUDE(ONE.INC)\nB\n");
+    run.dir.write("one.inc", "C\n$INCLUDE (TWO.INC)\nD\n");
+    run.dir.write("two.inc", "E\n$IC(THREE.INC) /* after */\nF\n");
+    run.dir.write("three.inc", "G\n");
+    ASSERT_TRUE(ctx.includes.i_push_file("main.plm", false, false));
+    scanner.set_first_pass(true);
+    EXPECT_EQ(rest_with_places(),
+              (Tokens{"IDENTIFIER \"a\"@main.plm:1", "DOLLAR@main.plm:2", "IDENTIFIER \"c\"@one.inc:1",
+                      "DOLLAR@one.inc:2", "IDENTIFIER \"e\"@two.inc:1", "DOLLAR@two.inc:2",
+                      "IDENTIFIER \"g\"@three.inc:1", "IDENTIFIER \"f\"@two.inc:3",
+                      "IDENTIFIER \"d\"@one.inc:3", "IDENTIFIER \"b\"@main.plm:3"}));
+    // After the last file messages still name it.
+    EXPECT_STREQ(ctx.i_current_file_name(), "main.plm");
+    EXPECT_EQ(ctx.s_current_line(), 4);
+}
+
+TEST_F(FirstPassTest, IncludePathsGoThroughTheIncludeMap) {
+    std::filesystem::create_directory(run.dir.path() / "real");
+    run.dir.write("real/x.inc", "X1\n");
+    ctx.include_map.inc_hash_insert("sub\\", "real/", "out/");
+    scanner.set_first_pass(true);
+    source("$INCLUDE(SUB\\X.INC)\nY");
+    EXPECT_EQ(rest_with_places(),
+              (Tokens{"DOLLAR@T.PLM:1", "IDENTIFIER \"x1\"@real/x.inc:1", "IDENTIFIER \"y\"@T.PLM:2"}));
+}
+
+TEST_F(FirstPassTest, AMissingOrMalformedIncludeIsReportedAndSkipped) {
+    scanner.set_first_pass(true);
+    EXPECT_EQ(scan("$INCLUDE(NOTHERE.INC)\n$INCLUDE ONE\nZ"),
+              (Tokens{"DOLLAR", "DOLLAR", "IDENTIFIER \"z\""}));
+    EXPECT_EQ(run.err.str(), "T.PLM: fatal! cannot find include file \"nothere.inc\" in line 1\n"
+                             "T.PLM: fatal! include file redirection syntax is wrong - line 2\n");
+    EXPECT_TRUE(ctx.messages.error_flag);
+}
+
+TEST_F(FirstPassTest, OutsideTheFirstPassIncludeIsLeftToTheParser) {
+    EXPECT_EQ(scan("$INCLUDE(X)"), (Tokens{"DOLLAR", "DIR_INCLUDE #0", "(", "IDENTIFIER \"x\"", ")"}));
+}
+
+TEST_F(FirstPassTest, MacrosOfAnIncludedFileServeTheSecondPass) {
+    run.dir.write("main.plm", "$INCLUDE(DEFS.INC)\nDO FOREVER; END;\n");
+    run.dir.write("defs.inc", "/* definitions */\nDECLARE FOREVER LITERALLY 'WHILE 1';\n");
+    ASSERT_TRUE(ctx.includes.i_push_file("main.plm", false, false));
+    scanner.set_first_pass(true);
+    s_first_pass(ctx);
+    scanner.set_first_pass(false);
+    EXPECT_EQ(text_of("forever"), "WHILE 1");
+    EXPECT_TRUE(ctx.remarks.pending().empty());
+
+    scanner.s_set_line(1);
+    ASSERT_TRUE(ctx.includes.i_push_file("main.plm", false, false));
+    EXPECT_EQ(rest_with_lines(), (Tokens{"DOLLAR@1", "DIR_INCLUDE #0@1", "(@1", "IDENTIFIER \"defs\"@1",
+                                         ".@1", "IDENTIFIER \"inc\"@1", ")@1", "DO #0@2", "WHILE #0@2",
+                                         "DEC_NUMBER 1@2", ";@2", "END #0@2", ";@2"}));
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(run.dir.path()))
+        files.insert(entry.path().filename().string());
+    EXPECT_EQ(files, (std::set<std::string>{"main.plm", "defs.inc"}));
+}
+
+TEST_F(FirstPassTest, AnUnclosedRemarkInAnIncludedFileNamesThatFile) {
+    run.dir.write("bad.inc", "A /* open\n");
+    scanner.set_first_pass(true);
+    source("$INCLUDE(BAD.INC)\n");
+    EXPECT_EQ(scanner.s_next_token(), tok::DOLLAR);
+    EXPECT_EQ(scanner.s_next_token(), tok::IDENTIFIER);
+    EXPECT_THROW(scanner.s_next_token(), RunStop);
+    EXPECT_EQ(run.err.str(),
+              "bad.inc: fatal! there is an unclosed remark upon reaching the end of input file\n");
+}
+
+} // namespace
+} // namespace xlatr::testing
