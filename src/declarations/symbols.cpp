@@ -44,8 +44,21 @@ bool SymbolTables::h_alloc_declare_block() {
     return true;
 }
 
+void hash_table::hh_free_tab(Context& ctx) {
+    for (auto& bucket : buckets_) {
+        for (const auto& entry : bucket) {
+            int code = static_cast<int>(entry->usage);
+            if (code < static_cast<int>(usage::array_variable) ||
+                code > static_cast<int>(usage::directive_switch))
+                ctx.env.out << "usage = " << code << "\n";
+        }
+        bucket.clear();
+    }
+}
+
 bool SymbolTables::h_free_declare_block() {
     if (blocks_.empty()) return false;
+    if (blocks_.back().table) blocks_.back().table->hh_free_tab(ctx_);
     blocks_.pop_back();
     return true;
 }

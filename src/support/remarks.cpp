@@ -1,6 +1,7 @@
 #include "support/remarks.h"
 
 #include "driver/context.h"
+#include "support/messages.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,6 +34,76 @@ remark_block& Remarks::new_block() {
     pending_.blocks.emplace_back();
     pending_.blocks.back().directive_text = from_file_;
     return pending_.blocks.back();
+}
+
+namespace {
+
+constexpr int remark_within_remark = 2;
+
+// A chunk is kept once it holds eight characters. A `*` that arrives when it
+// holds six or more starts a fresh chunk instead, so that the `/` after it
+// joins it and "*/" is never split between two blocks.
+constexpr std::size_t chunk_limit = 8;
+constexpr std::size_t star_limit = 6;
+
+enum class scan_state { normal, slash, star };
+
+} // namespace
+
+int Remarks::next_char() {
+    if (!from_file_) return ctx_.scanner.read_raw_char();
+    if (file_position_ >= file_text_.size()) return 0;
+    return static_cast<unsigned char>(file_text_[file_position_++]);
+}
+
+bool Remarks::r_scan_remark() {
+    const bool keeping = !ctx_.scanner.first_pass();
+    if (keeping && !from_file_) r_keep_remark("/*", false);
+    std::string chunk;
+    scan_state state = scan_state::normal;
+    for (bool ended = false; !ended;) {
+        int c = next_char();
+        if (c == 0) {
+            // A directive file that lacks its closing "*/" must still give the
+            // pending list back.
+            if (from_file_) r_end_file_remark();
+            return false;
+        }
+        if (c == '\n' && !from_file_) ctx_.scanner.s_count_line();
+        const bool after_slash = state == scan_state::slash;
+        char stored = static_cast<char>(c);
+        switch (state) {
+        case scan_state::normal:
+            state = c == '*' ? scan_state::star : c == '/' ? scan_state::slash : scan_state::normal;
+            break;
+        case scan_state::slash:
+            if (c == '*') {
+                // The C comment must not contain "/*".
+                stored = ' ';
+                s_error(ctx_, remark_within_remark);
+                state = scan_state::star;
+            } else if (c != '/') {
+                state = scan_state::normal;
+            }
+            break;
+        case scan_state::star:
+            ended = c == '/';
+            if (c != '*') state = scan_state::normal;
+            break;
+        }
+        if (!keeping) continue;
+        if (chunk.size() >= chunk_limit || (!after_slash && c == '*' && chunk.size() >= star_limit)) {
+            r_keep_remark(chunk, false);
+            chunk.clear();
+        }
+        chunk += stored;
+    }
+    if (keeping) {
+        if (from_file_) chunk.resize(chunk.size() - std::min<std::size_t>(chunk.size(), 2));
+        r_keep_remark(chunk, true);
+    }
+    if (from_file_) r_end_file_remark();
+    return true;
 }
 
 void Remarks::r_keep_remark(std::string_view text, bool newline) {

@@ -238,5 +238,122 @@ TEST(RemarkFiles, MissingScratchTextsAreRefusedWithoutAnyChange) {
     EXPECT_EQ(remarks.pending().text(), "/* x */\n");
 }
 
+// Remarks read from the source: the scanner has consumed the "/*" when the
+// remark store takes over.
+struct SourceRun : RemarkRun {
+    explicit SourceRun(const std::string& after_opening) {
+        ctx.includes.i_push_text("PROG.PLM", after_opening, false);
+    }
+    int next_raw() { return ctx.scanner.read_raw_char(); }
+};
+
+const std::string note_line_1 = "PROG.PLM: note! remark within remark ignored in line 1\n";
+
+TEST(RemarkScan, AOneLineRemarkIsKeptFromItsOpeningToItsClosingWithANewline) {
+    SourceRun run(" a remark */X");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/* a remark */\n");
+    EXPECT_EQ(run.next_raw(), 'X') << "nothing after the closing sign is read";
+    EXPECT_EQ(run.err.str(), "");
+}
+
+TEST(RemarkScan, TheClosingSignIsNeverSplitBetweenBlocks) {
+    // "/*" and eleven chunks of eight make 90; "bbbbbbb" is kept alone when the
+    // star arrives (97), and "*/" with its newline no longer fits.
+    SourceRun run(std::string(88, 'a') + "bbbbbbb*/");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(block_texts(run.remarks().pending()),
+              (std::vector<std::string>{"/*" + std::string(88, 'a') + "bbbbbbb", "*/\n"}));
+}
+
+TEST(RemarkScan, TheStarAfterASlashBecomesABlankAndFollowsTheEightCharacterRuleOnly) {
+    // "bbbbb/" holds six when the inner star arrives; it stays in the chunk as
+    // a blank, so the chunk "bbbbb/ c" is full when the closing star comes.
+    SourceRun run(std::string(88, 'a') + "bbbbb/*c*/");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(block_texts(run.remarks().pending()),
+              (std::vector<std::string>{"/*" + std::string(88, 'a') + "bbbbb/ c", "*/\n"}));
+    EXPECT_EQ(run.err.str(), note_line_1);
+    EXPECT_FALSE(run.ctx.messages.error_flag);
+}
+
+TEST(RemarkScan, EveryInnerOpeningIsBlankedAndNotedOnce) {
+    SourceRun run(" a /* b //* c */");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/* a /  b //  c */\n");
+    EXPECT_EQ(run.err.str(), note_line_1 + note_line_1);
+}
+
+TEST(RemarkScan, SlashStarSlashInsideARemarkEndsIt) {
+    SourceRun run(" x /*/ y */");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/* x / /\n");
+    EXPECT_EQ(run.err.str(), note_line_1);
+    EXPECT_EQ(run.next_raw(), ' ');
+}
+
+TEST(RemarkScan, StarsBeforeTheClosingSlashAndLoneStarsDoNotEndIt) {
+    SourceRun run(" *x* / **/;");
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/* *x* / **/\n");
+    EXPECT_EQ(run.next_raw(), ';');
+}
+
+TEST(RemarkScan, ARemarkOfSeveralLinesKeepsItsBreaksAndCountsThem) {
+    SourceRun run(" one\n   two\n */");
+    run.ctx.s_set_line(5);
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.ctx.s_current_line(), 7);
+    run.ctx.output.o_indent_in();
+    run.remarks().r_flush_remarks();
+    EXPECT_EQ(run.printed(), "   /* one\n   two\n */\n");
+}
+
+TEST(RemarkScan, TheFirstPassKeepsNothingButCountsLines) {
+    SourceRun run(" a\n b /* c\n */rest");
+    run.ctx.scanner.set_first_pass(true);
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_TRUE(run.remarks().pending().empty());
+    EXPECT_EQ(run.ctx.s_current_line(), 3);
+    EXPECT_EQ(run.next_raw(), 'r');
+}
+
+TEST(RemarkScan, EndOfInputInsideARemarkFailsAndKeepsWhatWasStored) {
+    SourceRun run(std::string(10, 'z') + "\n");
+    EXPECT_FALSE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/*" + std::string(8, 'z'));
+    EXPECT_EQ(run.ctx.s_current_line(), 2);
+}
+
+TEST(RemarkScan, ADirectiveFileIsReadAsTheInsideOfARemark) {
+    RemarkRun run;
+    Remarks& remarks = run.remarks();
+    run.ctx.s_set_line(4);
+    remarks.r_keep_remark("/* before */", true);
+    run.ctx.files.temps.open("d_irect.t", true) = "\n#define debuG\t0XFF \n*/";
+    ASSERT_TRUE(remarks.r_begin_file_remark("d_irect.t"));
+    EXPECT_TRUE(remarks.r_scan_remark());
+    EXPECT_FALSE(remarks.from_file());
+    EXPECT_EQ(run.ctx.files.temps.find("d_irect.t"), nullptr);
+    EXPECT_EQ(run.ctx.s_current_line(), 4) << "line feeds of a directive file are no source lines";
+    EXPECT_EQ(remarks.forward().text(), "\n#define debuG\t0XFF \n\n");
+    EXPECT_TRUE(remarks.forward().has_directive_text());
+    EXPECT_EQ(remarks.pending().text(), "/* before */\n");
+    remarks.r_flush_remarks();
+    EXPECT_EQ(run.printed(), "\n#define debuG\t0XFF \n\n/* before */\n");
+}
+
+TEST(RemarkScan, ADirectiveFileWithoutItsClosingSignStillRestoresTheLists) {
+    RemarkRun run;
+    Remarks& remarks = run.remarks();
+    remarks.r_keep_remark("/* before */", true);
+    run.ctx.files.temps.open("d_irect.t", true) = "#if A\n";
+    ASSERT_TRUE(remarks.r_begin_file_remark("d_irect.t"));
+    EXPECT_FALSE(remarks.r_scan_remark());
+    EXPECT_FALSE(remarks.from_file());
+    EXPECT_EQ(run.ctx.files.temps.find("d_irect.t"), nullptr);
+    EXPECT_EQ(remarks.pending().text(), "/* before */\n");
+}
+
 } // namespace
 } // namespace xlatr

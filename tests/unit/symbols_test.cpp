@@ -143,6 +143,22 @@ TEST(SymbolScopes, GlobalLookupAndInsertionUseTheOutermostBlockOnly) {
     EXPECT_FALSE(run.ctx.messages.error_flag);
 }
 
+TEST(SymbolScopes, FreeingABlockReportsEntriesOfUnknownUsageOnTheStandardOutput) {
+    SymbolRun run;
+    SymbolTables& tables = run.tables();
+    tables.h_push_declare_block();
+    tables.h_push_declare_block();
+    auto known = variable("known");
+    auto unknown = variable("unknown");
+    unknown->usage = usage::none;
+    tables.h_insert(known);
+    tables.h_insert(unknown);
+    tables.h_insert_macro("m", "1");
+    EXPECT_TRUE(tables.h_free_declare_block());
+    EXPECT_EQ(run.out.str(), "usage = 0\n");
+    EXPECT_EQ(run.err.str(), "");
+}
+
 TEST(SymbolFailures, NoBlockMeansMessageSixOnInsertAndSevenOnGlobalLookup) {
     SymbolRun run;
     SymbolTables& tables = run.tables();
