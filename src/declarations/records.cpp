@@ -50,11 +50,13 @@ bool keep_or_overlay(Context& ctx, sym_entry& entry) {
     return false;
 }
 
-// A duplicate declaration leaves the first one in force; the name it put on
-// the pending list would print that first declaration a second time.
-void forget_duplicate(Context& ctx, const std::string& name) {
+// A duplicate declaration leaves the first one in force; the node it put on
+// the pending list (at `kept_at`) would print that first declaration a
+// second time.
+void forget_duplicate(Context& ctx, std::size_t kept_at, const std::string& name) {
     std::vector<kept_id>& pending = ctx.declarations.pending();
-    if (!pending.empty() && pending.back().name == name) pending.pop_back();
+    if (kept_at < pending.size() && pending[kept_at].name == name)
+        pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(kept_at));
 }
 
 // The structure type of a variable: its name goes into the entry, and the
@@ -271,6 +273,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     set_scope(ctx, *entry, scope);
     if (has_dimension) entry->usage = usage::array_variable;
 
+    const std::size_t kept_at = ctx.declarations.pending().size();
     if (!keep_or_overlay(ctx, *entry)) {
         ctx.messages.log_printf(
             "%s: fatal! delaration of \"%s\" failed in line %d. (Probably in another $if block)\n",
@@ -296,7 +299,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     const sym_entry& declared = installed ? *installed : *entry;
     if (!installed) {
         s_warn_multiply_declared(ctx, name);
-        forget_duplicate(ctx, name);
+        forget_duplicate(ctx, kept_at, name);
     }
     if (!declared.base_name.empty()) retype_base_pointer(ctx, declared);
     return installed != nullptr;

@@ -122,6 +122,13 @@ TEST_F(Declare, ASecondDeclarationOfANameIsReportedAndNotPrinted) {
     EXPECT_EQ(messages(), "PROG.PLM: warning - \"x\" is multiply declared in line 7\n");
 }
 
+TEST_F(Declare, ARepeatedNameThatIsNotQueuedLeavesTheFirstDeclarationQueued) {
+    declare("y", basic(type_code::byte_type), plain());
+    declare("x", basic(type_code::byte_type), plain());
+    declare("x", basic(type_code::byte_type), d_var_attr(ctx, attr_local, address_of("y"), std::nullopt, 0));
+    EXPECT_EQ(flushed(), "static BYTE   y;\nstatic BYTE   x;\n\n");
+}
+
 // ------------------------------------------------------------ arrays, values
 
 TEST_F(Declare, ArraysPrintTheirDimensionAndBracedValuesOnePerLine) {
