@@ -352,15 +352,15 @@ const char* dd_mem_space_code(const Context& ctx, int space, int initialisation_
     return dd_mem_space(ctx, space);
 }
 
-void dd_array_dec(Context& ctx, array_spec* spec) {
-    if (!spec) return;
-    switch (spec->kind) {
+void dd_array_dec(Context& ctx, array_spec* dim) {
+    if (!dim) return;
+    switch (dim->kind) {
     case implicit_dimension:
         print(ctx, "[] ");
         break;
     case explicit_dimension:
         print(ctx, "[");
-        ee_print_exp(ctx, spec->dimension, ee_value);
+        ee_print_exp(ctx, dim->dimension, ee_value);
         print(ctx, "]");
         break;
     default:

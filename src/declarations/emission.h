@@ -91,7 +91,7 @@ void dd_type_dec(Context& ctx, const sym_entry& entry, const var_type* type);
 void dd_basic_type_dec(Context& ctx, xlatr::type_code code);
 const char* dd_mem_space(const Context& ctx, int space);
 const char* dd_mem_space_code(const Context& ctx, int space, int initialisation_kind);
-void dd_array_dec(Context& ctx, array_spec* spec);
+void dd_array_dec(Context& ctx, array_spec* dim);
 void dd_struct_mem_dec(Context& ctx, struct_spec_list& members);
 void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces);
 

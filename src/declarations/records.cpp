@@ -154,16 +154,16 @@ var_type d_typedef_type(name_list names) {
 }
 
 array_spec d_array_spec(exp_list dimension) {
-    array_spec spec;
-    spec.kind = dimension.empty() ? no_dimension : explicit_dimension;
-    spec.dimension = std::move(dimension);
-    return spec;
+    array_spec dim;
+    dim.kind = dimension.empty() ? no_dimension : explicit_dimension;
+    dim.dimension = std::move(dimension);
+    return dim;
 }
 
 array_spec d_array_spec_implicit() {
-    array_spec spec;
-    spec.kind = implicit_dimension;
-    return spec;
+    array_spec dim;
+    dim.kind = implicit_dimension;
+    return dim;
 }
 
 struct_spec_list d_struct_member_elem(Context& ctx, struct_spec_list list, name_list names,
@@ -235,10 +235,10 @@ struct_spec_list d_copy_struct_spec(const struct_spec_list& members) {
     return copy;
 }
 
-array_spec d_copy_array_spec(const array_spec& spec) {
+array_spec d_copy_array_spec(const array_spec& dim) {
     array_spec copy;
-    copy.kind = spec.kind;
-    copy.dimension = e_copy_expr(spec.dimension);
+    copy.kind = dim.kind;
+    copy.dimension = e_copy_expr(dim.dimension);
     return copy;
 }
 

@@ -103,18 +103,6 @@ TEST_F(Declare, ScopesGiveStaticNothingOrExtern) {
     EXPECT_TRUE(ctx.declarations.pending().empty());
 }
 
-TEST_F(Declare, EveryBasicTypeHasItsBuiltinName) {
-    declare("d", basic(type_code::dword_type), plain(attr_public));
-    declare("r", basic(type_code::real_type), plain(attr_public));
-    declare("q", basic(type_code::pointer2_type), plain(attr_public));
-    EXPECT_EQ(flushed(), "DWORD   d;\nREAL   r;\nBYTE   *q;\n\n");
-    EXPECT_EQ(entry("q").usage, usage::pointer_scalar);
-}
-
-TEST_F(Declare, AnEmptySectionPrintsNothing) {
-    EXPECT_EQ(flushed(), "");
-}
-
 TEST_F(Declare, ASecondDeclarationOfANameIsReportedAndNotPrinted) {
     EXPECT_TRUE(declare("x", basic(type_code::byte_type), plain()));
     EXPECT_FALSE(declare("x", basic(type_code::word_type), plain()));
@@ -149,24 +137,12 @@ TEST_F(Declare, AScalarValueHasNoBraces) {
     EXPECT_EQ(flushed(), "static BYTE   c = 5\n;\n\n");
 }
 
-TEST_F(Declare, APublicInitialisedVariableIsNotStatic) {
-    loc_var_attr attrs = d_var_attr(ctx, attr_public, {}, d_initialization(initial_values, values({1})), 0);
-    declare("v", basic(type_code::byte_type), std::move(attrs));
-    EXPECT_EQ(flushed(), "BYTE   v = 1\n;\n\n");
-}
-
 // ---------------------------------------------------------------- factored
 
 TEST_F(Declare, FactoredNamesShareOneDeclaration) {
     declare_factored({"a", "b", "c"}, basic(type_code::byte_type), plain());
     declare("d", basic(type_code::word_type), plain());
     EXPECT_EQ(flushed(), "static BYTE   a,b,c;\nstatic WORD   d;\n\n");
-}
-
-TEST_F(Declare, FactoredArraysGiveEveryNameTheDimension) {
-    declare_factored({"a", "b"}, basic(type_code::word_type), plain(attr_public), dimension(4));
-    EXPECT_EQ(flushed(), "WORD   a[4],b[4];\n\n");
-    EXPECT_EQ(entry("b").usage, usage::array_variable);
 }
 
 TEST_F(Declare, FactoredValuesGoToTheLastName) {
