@@ -4,7 +4,7 @@ namespace xlatr {
 
 Context::Context(Environment environment)
     : env(environment), files(env.working_dir), messages(env.err), output(*this), includes(*this),
-      scanner(*this), symbols(*this), remarks(*this) {}
+      scanner(*this), symbols(*this), remarks(*this), statements(*this), do_case(*this) {}
 
 const char* Context::message_file() const {
     const char* name = i_current_file_name();

@@ -15,7 +15,9 @@
 #include "support/output.h"
 #include "support/remarks.h"
 #include "translate/blocks.h"
+#include "translate/do_case.h"
 #include "translate/expressions.h"
+#include "translate/statements.h"
 
 #include <filesystem>
 #include <ostream>
@@ -60,6 +62,8 @@ class Context {
     Blocks blocks;
     Expressions expressions;
     Declarations declarations;
+    Statements statements;
+    DoCase do_case;
 
     int s_current_line() const { return scanner.s_current_line(); }
     void s_set_line(int line) { scanner.s_set_line(line); }
