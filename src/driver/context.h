@@ -9,6 +9,7 @@
 #include "frontend/include_map.h"
 #include "frontend/include_stack.h"
 #include "frontend/keywords.h"
+#include "frontend/parser.h"
 #include "frontend/scanner.h"
 #include "support/files.h"
 #include "support/messages.h"
@@ -64,6 +65,7 @@ class Context {
     Declarations declarations;
     Statements statements;
     DoCase do_case;
+    Parser parser;
 
     int s_current_line() const { return scanner.s_current_line(); }
     void s_set_line(int line) { scanner.s_set_line(line); }

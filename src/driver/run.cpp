@@ -145,7 +145,14 @@ void translate(Context& ctx, const std::string& source) {
     }
     std::string c_path = c_file_path(ctx, source);
     remove_scratch_texts(ctx);
-    ctx.output.o_push_file("tmp_main.t", true, false, Storage::memory);
+    if (!ctx.output.o_push_file("tmp_main.t", true, false, Storage::memory)) {
+        stop(ctx, "ERROR! cannot open output file \"tmp_main.t\"\n");
+        return;
+    }
+    if (yyparse(ctx) != 0) {
+        ctx.messages.log_printf("%s: fatal! syntax error in last line in file\n", ctx.message_file());
+        ctx.messages.error_flag = true;
+    }
     ctx.output.o_pop_file();
 
     if (ctx.files.create(c_path, false))
