@@ -10,7 +10,7 @@ namespace xlatr {
 namespace {
 
 bool is_pointer(type_code code) {
-  return code == type_code::pointer_type || code == type_code::pointer2_type;
+    return code == type_code::pointer_type || code == type_code::pointer2_type;
 }
 
 } // namespace
@@ -18,306 +18,282 @@ bool is_pointer(type_code code) {
 // ------------------------------------------------------------- prologue
 
 void Statements::ss_statement_prologue(bool simple_do) {
-  d_flush_declarations(ctx_);
-  ss_main_rule(simple_do);
+    d_flush_declarations(ctx_);
+    ss_main_rule(simple_do);
 }
 
 void Statements::ss_main_rule(bool simple_do) {
-  if (!main_pending || ctx_.blocks.b_in_procedure())
-    return;
-  bool at_module_level =
-      simple_do ? ctx_.blocks.b_all_simple_do() : ctx_.blocks.b_top_is_module();
-  if (!at_module_level)
-    return;
-  // Nothing at module level has indented the output yet: main starts at
-  // the margin.
-  ctx_.output.print("\n\n");
-  ctx_.output.print("main()\n{\n");
-  main_pending = 0;
-  ctx_.output.o_indent_in();
+    if (!main_pending || ctx_.blocks.b_in_procedure()) return;
+    bool at_module_level = simple_do ? ctx_.blocks.b_all_simple_do() : ctx_.blocks.b_top_is_module();
+    if (!at_module_level) return;
+    // Nothing at module level has indented the output yet: main starts at
+    // the margin.
+    ctx_.output.print("\n\n");
+    ctx_.output.print("main()\n{\n");
+    main_pending = 0;
+    ctx_.output.o_indent_in();
 }
 
-template <typename Print> void Statements::single_statement(Print print_text) {
-  ss_statement_prologue(false);
-  bool deeper = single_stmt_indent == 1;
-  if (deeper)
-    ctx_.output.o_indent_in();
-  ctx_.output.o_indent();
-  print_text();
-  if (deeper) {
-    ctx_.output.o_indent_out();
-    single_stmt_indent = 0;
-  }
+template <typename Print>
+void Statements::single_statement(Print print_text) {
+    ss_statement_prologue(false);
+    bool deeper = single_stmt_indent == 1;
+    if (deeper) ctx_.output.o_indent_in();
+    ctx_.output.o_indent();
+    print_text();
+    if (deeper) {
+        ctx_.output.o_indent_out();
+        single_stmt_indent = 0;
+    }
 }
 
 // ------------------------------------------------------ simple statements
 
 void Statements::s_assign(exp_list lhs, exp_list rhs) {
-  single_statement([&] {
-    ee_print_exp(ctx_, lhs, ee_value);
-    ctx_.output.print(" = ");
-    ss_cast_pointers(lhs, rhs);
-    ee_print_exp(ctx_, rhs, ee_value);
-    ctx_.output.print(";\n");
-  });
+    single_statement([&] {
+        ee_print_exp(ctx_, lhs, ee_value);
+        ctx_.output.print(" = ");
+        ss_cast_pointers(lhs, rhs);
+        ee_print_exp(ctx_, rhs, ee_value);
+        ctx_.output.print(";\n");
+    });
 }
 
-void Statements::s_goto(const std::string &name) {
-  single_statement([&] {
-    const sym_entry *label = ctx_.symbols.h_lookup_global(name);
-    // A label of another module is reached through that module's jump
-    // function.
-    if (label && label->usage == usage::label &&
-        label->scope == scope_code::external_scope)
-      ctx_.output.printf("%s;\n", label->access_path.c_str());
-    else
-      ctx_.output.printf("goto %s;\n", name.c_str());
-  });
+void Statements::s_goto(const std::string& name) {
+    single_statement([&] {
+        const sym_entry* label = ctx_.symbols.h_lookup_global(name);
+        // A label of another module is reached through that module's jump
+        // function.
+        if (label && label->usage == usage::label && label->scope == scope_code::external_scope)
+            ctx_.output.printf("%s;\n", label->access_path.c_str());
+        else
+            ctx_.output.printf("goto %s;\n", name.c_str());
+    });
 }
 
 void Statements::s_halt() {
-  single_statement([&] { ctx_.output.print("exit(0);\n"); });
+    single_statement([&] { ctx_.output.print("exit(0);\n"); });
 }
 
 void Statements::s_enable_disable(int disable) {
-  single_statement(
-      [&] { ctx_.output.print(disable ? "DISABLE();\n" : "ENABLE();\n"); });
+    single_statement([&] { ctx_.output.print(disable ? "DISABLE();\n" : "ENABLE();\n"); });
 }
 
 void Statements::s_cause_interrupt(exp_list expr) {
-  // The expression keeps its source parentheses: causeInterrupt(3);
-  single_statement([&] {
-    ctx_.output.print("causeInterrupt");
-    ee_print_exp(ctx_, expr, ee_value);
-    ctx_.output.print(";\n");
-  });
+    // The expression keeps its source parentheses: causeInterrupt(3);
+    single_statement([&] {
+        ctx_.output.print("causeInterrupt");
+        ee_print_exp(ctx_, expr, ee_value);
+        ctx_.output.print(";\n");
+    });
 }
 
 void Statements::s_null_stmt() {
-  single_statement([&] { ctx_.output.print(";\n"); });
+    single_statement([&] { ctx_.output.print(";\n"); });
 }
 
 void Statements::s_return(exp_list expr) {
-  single_statement([&] {
-    if (expr.empty()) {
-      ctx_.output.print("return;\n");
-      return;
-    }
-    ctx_.output.print("return(");
-    ee_print_exp(ctx_, expr, ee_value);
-    ctx_.output.print(");\n");
-  });
+    single_statement([&] {
+        if (expr.empty()) {
+            ctx_.output.print("return;\n");
+            return;
+        }
+        ctx_.output.print("return(");
+        ee_print_exp(ctx_, expr, ee_value);
+        ctx_.output.print(");\n");
+    });
 }
 
-void Statements::print_indirect_call(exp_list &callee, exp_list &args) {
-  ctx_.output.print("( *((PROC_ptr)");
-  ee_print_exp(ctx_, callee, ee_value);
-  ctx_.output.print(") ) (");
-  ee_print_exp(ctx_, args, ee_value);
-  ctx_.output.print(");\n");
-}
-
-void Statements::s_call_state(const std::string &name, exp_list args) {
-  single_statement([&] {
-    const sym_entry *entry = ctx_.symbols.h_lookup(name);
-    if (entry && entry->usage == usage::pointer_scalar) {
-      exp_list callee = e_get_id(name, {});
-      print_indirect_call(callee, args);
-      return;
-    }
-    // The name as the scanner delivered it: a procedure needs no
-    // translation of its own.
-    ctx_.output.printf("%s(", name.c_str());
+void Statements::print_indirect_call(exp_list& callee, exp_list& args) {
+    ctx_.output.print("( *((PROC_ptr)");
+    ee_print_exp(ctx_, callee, ee_value);
+    ctx_.output.print(") ) (");
     ee_print_exp(ctx_, args, ee_value);
     ctx_.output.print(");\n");
-  });
 }
 
-void Statements::s_call_member(std::string name, std::string member,
-                               exp_list args) {
-  single_statement([&] {
-    exp_list callee =
-        e_data_ref(std::move(name), {}, e_member_ref(std::move(member), {}));
-    print_indirect_call(callee, args);
-  });
+void Statements::s_call_state(const std::string& name, exp_list args) {
+    single_statement([&] {
+        const sym_entry* entry = ctx_.symbols.h_lookup(name);
+        if (entry && entry->usage == usage::pointer_scalar) {
+            exp_list callee = e_get_id(name, {});
+            print_indirect_call(callee, args);
+            return;
+        }
+        // The name as the scanner delivered it: a procedure needs no
+        // translation of its own.
+        ctx_.output.printf("%s(", name.c_str());
+        ee_print_exp(ctx_, args, ee_value);
+        ctx_.output.print(");\n");
+    });
+}
+
+void Statements::s_call_member(std::string name, std::string member, exp_list args) {
+    single_statement([&] {
+        exp_list callee = e_data_ref(std::move(name), {}, e_member_ref(std::move(member), {}));
+        print_indirect_call(callee, args);
+    });
 }
 
 // ------------------------------------------------------------ IF and ELSE
 
 void Statements::s_if(exp_list cond) {
-  ss_statement_prologue(false);
-  ctx_.output.o_indent();
-  ctx_.output.print("if ( ");
-  ee_print_exp(ctx_, cond, ee_condition);
-  ctx_.output.print(" )\n");
-  single_stmt_indent = 1;
+    ss_statement_prologue(false);
+    ctx_.output.o_indent();
+    ctx_.output.print("if ( ");
+    ee_print_exp(ctx_, cond, ee_condition);
+    ctx_.output.print(" )\n");
+    single_stmt_indent = 1;
 }
 
 void Statements::s_else() {
-  ctx_.output.o_indent();
-  ctx_.output.print("else\n");
-  single_stmt_indent = 1;
+    ctx_.output.o_indent();
+    ctx_.output.print("else\n");
+    single_stmt_indent = 1;
 }
 
 // ----------------------------------------------------------------- blocks
 
 void Statements::s_simple_do() {
-  single_stmt_indent = 0;
-  ss_statement_prologue(true);
-  ctx_.output.o_indent();
-  ctx_.output.print("{\n");
-  ctx_.output.o_indent_in();
+    single_stmt_indent = 0;
+    ss_statement_prologue(true);
+    ctx_.output.o_indent();
+    ctx_.output.print("{\n");
+    ctx_.output.o_indent_in();
 }
 
 void Statements::s_while_state(exp_list cond) {
-  single_stmt_indent = 0;
-  ss_statement_prologue(false);
-  ctx_.blocks.b_push_block(BlockKind::do_while);
-  ctx_.output.o_indent();
-  ctx_.output.print("while(");
-  ee_print_exp(ctx_, cond, ee_condition);
-  ctx_.output.print(") {\n");
-  ctx_.output.o_indent_in();
-}
-
-void Statements::s_for_state(std::string var, std::string member,
-                             exp_list start, exp_list limit, exp_list step) {
-  single_stmt_indent = 0;
-  ss_statement_prologue(false);
-  ctx_.blocks.b_push_block(BlockKind::iterative_do);
-
-  // Only an INTEGER can count down: a WORD with a negative step wraps
-  // around and still counts up.
-  const sym_entry *control =
-      ctx_.symbols.h_lookup(member.empty() ? var : var + "." + member);
-  bool down = !step.empty() && e_is_negative(ctx_, step.front()) && control &&
-              control->type_code == type_code::integer_type;
-
-  exp_list counter = e_data_ref(
-      std::move(var), {},
-      member.empty() ? exp_list{} : e_member_ref(std::move(member), {}));
-  ctx_.output.o_indent();
-  ctx_.output.print("for ( ");
-  ee_print_exp(ctx_, counter, ee_value);
-  ctx_.output.print(" = ");
-  ee_print_exp(ctx_, start, ee_value);
-  ctx_.output.print(" ; ");
-  ee_print_exp(ctx_, counter, ee_value);
-  ctx_.output.print(down ? " >= " : " <= ");
-  ee_print_exp(ctx_, limit, ee_value);
-  ctx_.output.print(" ; ");
-  ee_print_exp(ctx_, counter, ee_value);
-  ctx_.output.print(" += ");
-  if (step.empty())
-    ctx_.output.print("1");
-  else
-    ee_print_exp(ctx_, step, ee_value);
-  ctx_.output.print(" ) {\n");
-  ctx_.output.o_indent_in();
-}
-
-void Statements::close_block(const std::string &label) {
-  if (!label.empty()) {
-    lb_insert_label(ctx_, label, scope_code::local_scope, 1);
+    single_stmt_indent = 0;
+    ss_statement_prologue(false);
+    ctx_.blocks.b_push_block(BlockKind::do_while);
     ctx_.output.o_indent();
-    ctx_.output.printf("%s: ;\n", label.c_str());
-  }
-  ctx_.output.o_indent();
-  ctx_.output.print("}\n");
+    ctx_.output.print("while(");
+    ee_print_exp(ctx_, cond, ee_condition);
+    ctx_.output.print(") {\n");
+    ctx_.output.o_indent_in();
 }
 
-void Statements::s_simple_do_end(const std::string &label,
-                                 const std::string & /*name*/) {
-  // A module without a main program has opened nothing to close; its
-  // indentation was never raised either.
-  bool module_without_main = ctx_.blocks.b_top_is_module() && main_pending;
-  if (!module_without_main) {
-    ctx_.output.o_indent_out();
-    close_block(label);
-  }
-  ctx_.blocks.b_pop_block();
+void Statements::s_for_state(std::string var, std::string member, exp_list start, exp_list limit,
+                             exp_list step) {
+    single_stmt_indent = 0;
+    ss_statement_prologue(false);
+    ctx_.blocks.b_push_block(BlockKind::iterative_do);
+
+    // Only an INTEGER can count down: a WORD with a negative step wraps
+    // around and still counts up.
+    const sym_entry* control = ctx_.symbols.h_lookup(member.empty() ? var : var + "." + member);
+    bool down = !step.empty() && e_is_negative(ctx_, step.front()) && control &&
+                control->type_code == type_code::integer_type;
+
+    exp_list counter =
+        e_data_ref(std::move(var), {}, member.empty() ? exp_list{} : e_member_ref(std::move(member), {}));
+    ctx_.output.o_indent();
+    ctx_.output.print("for ( ");
+    ee_print_exp(ctx_, counter, ee_value);
+    ctx_.output.print(" = ");
+    ee_print_exp(ctx_, start, ee_value);
+    ctx_.output.print(" ; ");
+    ee_print_exp(ctx_, counter, ee_value);
+    ctx_.output.print(down ? " >= " : " <= ");
+    ee_print_exp(ctx_, limit, ee_value);
+    ctx_.output.print(" ; ");
+    ee_print_exp(ctx_, counter, ee_value);
+    ctx_.output.print(" += ");
+    if (step.empty())
+        ctx_.output.print("1");
+    else
+        ee_print_exp(ctx_, step, ee_value);
+    ctx_.output.print(" ) {\n");
+    ctx_.output.o_indent_in();
 }
 
-void Statements::s_label(const std::string &name) {
-  ss_statement_prologue(false);
-  lb_insert_label(ctx_, name, scope_code::local_scope, 1);
-  ctx_.output.o_indent();
-  ctx_.output.printf("%s:\n", name.c_str());
+void Statements::close_block(const std::string& label) {
+    if (!label.empty()) {
+        lb_insert_label(ctx_, label, scope_code::local_scope, 1);
+        ctx_.output.o_indent();
+        ctx_.output.printf("%s: ;\n", label.c_str());
+    }
+    ctx_.output.o_indent();
+    ctx_.output.print("}\n");
+}
+
+void Statements::s_simple_do_end(const std::string& label, const std::string& /*name*/) {
+    // A module without a main program has opened nothing to close; its
+    // indentation was never raised either.
+    bool module_without_main = ctx_.blocks.b_top_is_module() && main_pending;
+    if (!module_without_main) {
+        ctx_.output.o_indent_out();
+        close_block(label);
+    }
+    ctx_.blocks.b_pop_block();
+}
+
+void Statements::s_label(const std::string& name) {
+    ss_statement_prologue(false);
+    lb_insert_label(ctx_, name, scope_code::local_scope, 1);
+    ctx_.output.o_indent();
+    ctx_.output.printf("%s:\n", name.c_str());
 }
 
 // ---------------------------------------------------------- pointer casts
 
-std::string Statements::ss_mem_space(const sym_entry &entry) const {
-  if (entry.initialisation_kind == 3)
-    return "code";
-  switch (entry.memory_space) {
-  case 1:
-    return "xdata";
-  case 2:
-    return "data";
-  case 3:
-    return "idata";
-  default:
-    return ctx_.options.plm51_flag ? "data" : "";
-  }
+std::string Statements::ss_mem_space(const sym_entry& entry) const {
+    if (entry.initialisation_kind == 3) return "code";
+    switch (entry.memory_space) {
+    case 1:
+        return "xdata";
+    case 2:
+        return "data";
+    case 3:
+        return "idata";
+    default:
+        return ctx_.options.plm51_flag ? "data" : "";
+    }
 }
 
-void Statements::ss_cast_pointers(const exp_list &lhs, const exp_list &rhs) {
-  if (lhs.empty() || rhs.empty())
-    return;
-  const exp_node &target = lhs.front();
-  const exp_node &source = rhs.front();
-  if (source.kind != exp_identifier || target.kind != exp_identifier)
-    return;
-  if (!target.member.empty()) {
-    if (target.member_args.empty())
-      member_target_cast(target);
-    return;
-  }
-  const sym_entry *target_entry = ctx_.symbols.h_lookup(target.name);
-  const sym_entry *source_entry = ctx_.symbols.h_lookup(source.name);
-  if (!target_entry || !source_entry)
-    return;
-  if (is_pointer(target_entry->type_code)) {
-    pointer_target_cast(*target_entry, source, *source_entry);
-    return;
-  }
-  if (!source.loc_flag && !is_pointer(source_entry->type_code))
-    return;
-  ctx_.output.print("(");
-  dd_basic_type_dec(ctx_, target_entry->type_code);
-  ctx_.output.printf(" %s)", ss_mem_space(*target_entry).c_str());
+void Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
+    if (lhs.empty() || rhs.empty()) return;
+    const exp_node& target = lhs.front();
+    const exp_node& source = rhs.front();
+    if (source.kind != exp_identifier || target.kind != exp_identifier) return;
+    if (!target.member.empty()) {
+        if (target.member_args.empty()) member_target_cast(target);
+        return;
+    }
+    const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name);
+    const sym_entry* source_entry = ctx_.symbols.h_lookup(source.name);
+    if (!target_entry || !source_entry) return;
+    if (is_pointer(target_entry->type_code)) {
+        pointer_target_cast(*target_entry, source, *source_entry);
+        return;
+    }
+    if (!source.loc_flag && !is_pointer(source_entry->type_code)) return;
+    ctx_.output.print("(");
+    dd_basic_type_dec(ctx_, target_entry->type_code);
+    ctx_.output.printf(" %s)", ss_mem_space(*target_entry).c_str());
 }
 
 // A pointer member receives any address as a plain character pointer.
-void Statements::member_target_cast(const exp_node &target) {
-  const sym_entry *member =
-      ctx_.symbols.h_lookup(target.name + "." + target.member);
-  if (member && member->usage == usage::pointer_scalar)
-    ctx_.output.print("(char *)");
+void Statements::member_target_cast(const exp_node& target) {
+    const sym_entry* member = ctx_.symbols.h_lookup(target.name + "." + target.member);
+    if (member && member->usage == usage::pointer_scalar) ctx_.output.print("(char *)");
 }
 
-void Statements::pointer_target_cast(const sym_entry &target,
-                                     const exp_node &source,
-                                     const sym_entry &source_entry) {
-  std::string space = ss_mem_space(target);
-  if (target.pointee_type == type_code::structure_type) {
-    if (target.structure_type_name.empty())
-      return;
-    bool same_structure =
-        !source.loc_flag &&
-        source_entry.structure_type_name == target.structure_type_name;
-    if (same_structure)
-      return;
-    ctx_.output.printf("(%s %s *)", target.structure_type_name.c_str(),
-                       space.c_str());
-    return;
-  }
-  if (source_entry.pointee_type == target.pointee_type && source.member.empty())
-    return;
-  ctx_.output.print("(");
-  dd_basic_type_dec(ctx_, target.pointee_type);
-  ctx_.output.printf(" %s *)", space.c_str());
+void Statements::pointer_target_cast(const sym_entry& target, const exp_node& source,
+                                     const sym_entry& source_entry) {
+    std::string space = ss_mem_space(target);
+    if (target.pointee_type == type_code::structure_type) {
+        if (target.structure_type_name.empty()) return;
+        bool same_structure =
+            !source.loc_flag && source_entry.structure_type_name == target.structure_type_name;
+        if (same_structure) return;
+        ctx_.output.printf("(%s %s *)", target.structure_type_name.c_str(), space.c_str());
+        return;
+    }
+    if (source_entry.pointee_type == target.pointee_type && source.member.empty()) return;
+    ctx_.output.print("(");
+    dd_basic_type_dec(ctx_, target.pointee_type);
+    ctx_.output.printf(" %s *)", space.c_str());
 }
 
 } // namespace xlatr

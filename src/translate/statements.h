@@ -13,63 +13,62 @@ class Context;
 struct sym_entry;
 
 class Statements {
-public:
-  explicit Statements(Context &ctx) : ctx_(ctx) {}
-  Statements(const Statements &) = delete;
-  Statements &operator=(const Statements &) = delete;
+  public:
+    explicit Statements(Context& ctx) : ctx_(ctx) {}
+    Statements(const Statements&) = delete;
+    Statements& operator=(const Statements&) = delete;
 
-  // 1 while the C main function has not been opened; goes to 0 once.
-  int main_pending = 1;
-  // 1 when the next statement is the single-statement body of an IF or
-  // ELSE and must stand one step further in.
-  int single_stmt_indent = 0;
+    // 1 while the C main function has not been opened; goes to 0 once.
+    int main_pending = 1;
+    // 1 when the next statement is the single-statement body of an IF or
+    // ELSE and must stand one step further in.
+    int single_stmt_indent = 0;
 
-  // Simple statements. An empty list or text stands for an absent part.
-  void s_assign(exp_list lhs, exp_list rhs);
-  void s_goto(const std::string &name);
-  void s_halt();
-  // 0 for ENABLE, 1 for DISABLE.
-  void s_enable_disable(int disable);
-  void s_cause_interrupt(exp_list expr);
-  void s_null_stmt();
-  void s_return(exp_list expr);
-  void s_call_state(const std::string &name, exp_list args);
-  void s_call_member(std::string name, std::string member, exp_list args);
+    // Simple statements. An empty list or text stands for an absent part.
+    void s_assign(exp_list lhs, exp_list rhs);
+    void s_goto(const std::string& name);
+    void s_halt();
+    // 0 for ENABLE, 1 for DISABLE.
+    void s_enable_disable(int disable);
+    void s_cause_interrupt(exp_list expr);
+    void s_null_stmt();
+    void s_return(exp_list expr);
+    void s_call_state(const std::string& name, exp_list args);
+    void s_call_member(std::string name, std::string member, exp_list args);
 
-  void s_if(exp_list cond);
-  void s_else();
+    void s_if(exp_list cond);
+    void s_else();
 
-  // Block openings. The grammar pushes the simple DO's block before
-  // s_simple_do; the loops push their own.
-  void s_simple_do();
-  void s_while_state(exp_list cond);
-  void s_for_state(std::string var, std::string member, exp_list start,
-                   exp_list limit, exp_list step);
-  // The END of a simple DO, DO WHILE or iterative DO.
-  void s_simple_do_end(const std::string &label, const std::string &name);
+    // Block openings. The grammar pushes the simple DO's block before
+    // s_simple_do; the loops push their own.
+    void s_simple_do();
+    void s_while_state(exp_list cond);
+    void s_for_state(std::string var, std::string member, exp_list start, exp_list limit, exp_list step);
+    // The END of a simple DO, DO WHILE or iterative DO.
+    void s_simple_do_end(const std::string& label, const std::string& name);
 
-  void s_label(const std::string &name);
+    void s_label(const std::string& name);
 
-  // Flushes the pending declarations and applies the main rule: the first
-  // statement at module level opens main. `simple_do` selects the rule's
-  // form for a DO block, which may stand inside other simple DO blocks.
-  void ss_statement_prologue(bool simple_do);
+    // Flushes the pending declarations and applies the main rule: the first
+    // statement at module level opens main. `simple_do` selects the rule's
+    // form for a DO block, which may stand inside other simple DO blocks.
+    void ss_statement_prologue(bool simple_do);
 
-  // The cast printed between " = " and the right-hand side.
-  void ss_cast_pointers(const exp_list &lhs, const exp_list &rhs);
-  // The memory-space word of a cast to the type of `entry`.
-  std::string ss_mem_space(const sym_entry &entry) const;
+    // The cast printed between " = " and the right-hand side.
+    void ss_cast_pointers(const exp_list& lhs, const exp_list& rhs);
+    // The memory-space word of a cast to the type of `entry`.
+    std::string ss_mem_space(const sym_entry& entry) const;
 
-private:
-  void ss_main_rule(bool simple_do);
-  template <typename Print> void single_statement(Print print_text);
-  void print_indirect_call(exp_list &callee, exp_list &args);
-  void member_target_cast(const exp_node &target);
-  void pointer_target_cast(const sym_entry &target, const exp_node &source,
-                           const sym_entry &source_entry);
-  void close_block(const std::string &label);
+  private:
+    void ss_main_rule(bool simple_do);
+    template <typename Print>
+    void single_statement(Print print_text);
+    void print_indirect_call(exp_list& callee, exp_list& args);
+    void member_target_cast(const exp_node& target);
+    void pointer_target_cast(const sym_entry& target, const exp_node& source, const sym_entry& source_entry);
+    void close_block(const std::string& label);
 
-  Context &ctx_;
+    Context& ctx_;
 };
 
 } // namespace xlatr

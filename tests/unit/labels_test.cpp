@@ -35,13 +35,6 @@ TEST(Labels, DeclarationThenOneDefinitionIsAcceptedAndASecondDefinitionIsFatal) 
     EXPECT_EQ(run.label("again")->reference_count, 2);
 }
 
-TEST(Labels, DefinitionBeforeDeclarationIsFatalAtTheDeclaration) {
-    LabelRun run;
-    EXPECT_TRUE(lb_insert_label(run.ctx, "l", scope_code::local_scope, 1));
-    EXPECT_FALSE(lb_insert_label(run.ctx, "l", scope_code::local_scope, 0));
-    EXPECT_EQ(run.err.str(), label_twice);
-}
-
 TEST(Labels, LabelsOfAProcedureShareTheModuleNamespace) {
     LabelRun run;
     run.ctx.symbols.h_push_declare_block();
