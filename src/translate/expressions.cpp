@@ -337,7 +337,10 @@ std::string c_char_text(char c, char quote) {
 }
 
 void print_char_constant(Context& ctx, char c) {
-    ctx.output.print("'" + c_char_text(c, '\'') + "'");
+    std::string text = c_char_text(c, '\'');
+    text.insert(text.begin(), '\'');
+    text.push_back('\'');
+    ctx.output.print(text);
 }
 
 void print_real(Context& ctx, double real) {
