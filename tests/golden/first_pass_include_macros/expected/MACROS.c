@@ -1,0 +1,14 @@
+#include	 "builtin.h"
+
+static BYTE   x,running;
+
+
+
+main()
+{
+   while((running)&1) {
+      x = x + 1;
+   }
+}
+
+
