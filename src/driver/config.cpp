@@ -11,16 +11,21 @@ void skip_line(CharReader& file) {
     }
 }
 
-bool is_separator(char c) { return c == '\\' || c == '/' || c == ':'; }
+bool is_separator(char c) {
+    return c == '\\' || c == '/' || c == ':';
+}
 
-bool is_space(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool is_space(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 } // namespace
 
 bool cfg_read_quoted(Context& ctx, CharReader& file, std::string& path, std::string_view label,
                      bool add_separator) {
     int c = file.get();
-    while (c == '\n') c = file.get();
+    while (c == '\n')
+        c = file.get();
     while (c != '"') {
         if (c == -1) return false;
         if (c == ';') skip_line(file);
@@ -29,7 +34,8 @@ bool cfg_read_quoted(Context& ctx, CharReader& file, std::string& path, std::str
     path.clear();
     for (c = file.get(); c != -1 && c != '"'; c = file.get()) {
         if (path.size() == max_config_path) {
-            ctx.messages.log_printf("%s: ERROR! include files path name is too long\n", std::string(label).c_str());
+            ctx.messages.log_printf("%s: ERROR! include files path name is too long\n",
+                                    std::string(label).c_str());
             ctx.messages.error_flag = true;
             return false;
         }
@@ -42,14 +48,16 @@ bool cfg_read_quoted(Context& ctx, CharReader& file, std::string& path, std::str
 void cfg_read_temp_drive(CharReader& file, Config& config) {
     for (;;) {
         int c = file.get();
-        while (is_space(c)) c = file.get();
+        while (is_space(c))
+            c = file.get();
         if (c == -1) return;
         if (c == ';') {
             skip_line(file);
             continue;
         }
         std::string word;
-        for (; c != -1 && !is_space(c); c = file.get()) word += static_cast<char>(c);
+        for (; c != -1 && !is_space(c); c = file.get())
+            word += static_cast<char>(c);
         config.temp_drive = word;
         return;
     }

@@ -157,7 +157,8 @@ void translate(Context& ctx, const std::string& source) {
 
     if (ctx.files.create(c_path, false))
         ctx.files.append(c_path, format("#include\t \"%s\"\n\n", include_line.c_str()));
-    if (!ctx.messages.error_flag && !ctx.output.copy_files("tmp_header.t", "tmp_main.t", "tmp_func.t", c_path, true)) {
+    if (!ctx.messages.error_flag &&
+        !ctx.output.copy_files("tmp_header.t", "tmp_main.t", "tmp_func.t", c_path, true)) {
         ctx.messages.log_printf("%s: INTERNAL - copy_files FAILED\n", ctx.message_file());
         ctx.messages.error_flag = true;
     }
@@ -184,7 +185,8 @@ int run_steps(Context& ctx, const std::vector<std::string>& args) {
         return 0;
     }
     if (!read_configuration(ctx)) return 1;
-    for (std::size_t i = 1; i + 1 < args.size(); ++i) apply_option(ctx.options, args[i]);
+    for (std::size_t i = 1; i + 1 < args.size(); ++i)
+        apply_option(ctx.options, args[i]);
     const std::string& source = args.back();
     if (source.size() >= source_name_limit || base_name(source).size() >= base_name_limit)
         return stop(ctx, "ERROR! source file name is too long\n");

@@ -8,8 +8,6 @@
 
 namespace xlatr {
 
-namespace {
-
 std::string vformat(const char* fmt, va_list args) {
     va_list copy;
     va_copy(copy, args);
@@ -21,6 +19,8 @@ std::string vformat(const char* fmt, va_list args) {
     text.pop_back();
     return text;
 }
+
+namespace {
 
 // How the arguments of a catalogue text are ordered.
 enum class Args { file_line, file, file_line_text, file_text_line };
@@ -117,7 +117,9 @@ bool s_error_defined(int number) {
            catalogue[static_cast<std::size_t>(number)].text != nullptr;
 }
 
-void s_error(Context& ctx, int number) { s_error_msg(ctx, number, ctx.s_current_line(), ctx.scanner.token_text()); }
+void s_error(Context& ctx, int number) {
+    s_error_msg(ctx, number, ctx.s_current_line(), ctx.scanner.token_text());
+}
 
 void s_error_msg(Context& ctx, int number, int line, std::string_view text) {
     const char* file = ctx.message_file();
@@ -130,10 +132,18 @@ void s_error_msg(Context& ctx, int number, int line, std::string_view text) {
     std::string token(text);
     std::string message;
     switch (entry.args) {
-    case Args::file: message = format(entry.text, file); break;
-    case Args::file_line: message = format(entry.text, file, line); break;
-    case Args::file_line_text: message = format(entry.text, file, line, token.c_str()); break;
-    case Args::file_text_line: message = format(entry.text, file, token.c_str(), line); break;
+    case Args::file:
+        message = format(entry.text, file);
+        break;
+    case Args::file_line:
+        message = format(entry.text, file, line);
+        break;
+    case Args::file_line_text:
+        message = format(entry.text, file, line, token.c_str());
+        break;
+    case Args::file_text_line:
+        message = format(entry.text, file, token.c_str(), line);
+        break;
     }
     ctx.messages.log_text(message);
     if (entry.fatal) ctx.messages.error_flag = true;

@@ -3,6 +3,7 @@
 // run ends. The numbered catalogue of source-related messages lives here too.
 #pragma once
 
+#include <cstdarg>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -16,6 +17,7 @@ class Context;
 
 // printf-style formatting into a std::string.
 std::string format(const char* fmt, ...) XLATR_PRINTF(1, 2);
+std::string vformat(const char* fmt, va_list args);
 
 class Messages {
   public:

@@ -4,7 +4,6 @@
 #include "support/strings.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace xlatr {
 
@@ -18,17 +17,9 @@ void OutputStreams::print(std::string_view text) {
 void OutputStreams::printf(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);
-    va_list copy;
-    va_copy(copy, args);
-    int size = std::vsnprintf(nullptr, 0, fmt, copy);
-    va_end(copy);
-    if (size > 0) {
-        std::string text(static_cast<std::size_t>(size) + 1, '\0');
-        std::vsnprintf(text.data(), text.size(), fmt, args);
-        text.pop_back();
-        print(text);
-    }
+    std::string text = vformat(fmt, args);
     va_end(args);
+    print(text);
 }
 
 void OutputStreams::o_indent() {

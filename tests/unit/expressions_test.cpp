@@ -15,34 +15,8 @@
 namespace xlatr {
 namespace {
 
+using testing::source;
 using testing::TestRun;
-
-// Builds a list in source order from blank-separated PL/M tokens, the way the
-// grammar's actions link them: names become identifiers, digits decimal
-// constants, everything else the operator of that spelling.
-exp_list source(const std::string& text) {
-    const std::map<std::string, int> codes = {
-        {"AND", op_and}, {"OR", op_or},   {"NOT", op_not}, {"XOR", op_xor},   {"<", op_lt},
-        {">", op_gt},    {"<=", op_le},   {">=", op_ge},   {"<>", op_ne},     {"=", op_eq},
-        {"+", op_plus},  {"-", op_minus}, {"*", op_times}, {"/", op_slash},   {"MOD", op_mod},
-        {"(", op_open},  {")", op_close}, {",", op_comma}, {":=", op_assign},
-    };
-    exp_list list;
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        if (auto code = codes.find(word); code != codes.end()) {
-            list = e_concat(std::move(list), e_get_op(code->second));
-        } else if (word[0] >= '0' && word[0] <= '9') {
-            value_node number;
-            number.kind = val_decimal;
-            number.number = static_cast<std::uint16_t>(std::stoul(word));
-            list = e_concat(std::move(list), e_create_const(number));
-        } else {
-            list = e_concat(std::move(list), e_get_id(word, {}));
-        }
-    }
-    return list;
-}
 
 struct Printer : TestRun {
     Printer() {

@@ -17,41 +17,10 @@
 namespace xlatr {
 namespace {
 
+using testing::source;
 using testing::TestRun;
 
 constexpr std::string_view main_opening = "\n\nmain()\n{\n";
-
-// A list in source order from blank-separated PL/M tokens, linked the way the
-// grammar links them: names become identifiers, digits decimal constants, a
-// name after "." a location, anything else the operator of that spelling.
-exp_list source(const std::string& text) {
-    const std::map<std::string, int> codes = {
-        {"AND", op_and}, {"OR", op_or},     {"NOT", op_not},   {"<", op_lt},   {"=", op_eq},
-        {"+", op_plus},  {"-", op_minus},   {"*", op_times},   {"(", op_open}, {")", op_close},
-        {",", op_comma}, {":=", op_assign}, {"::", op_assign},
-    };
-    exp_list list;
-    std::istringstream words(text);
-    bool location = false;
-    for (std::string word; words >> word;) {
-        if (word == ".") {
-            location = true;
-        } else if (auto code = codes.find(word); code != codes.end()) {
-            list = e_concat(std::move(list), e_get_op(code->second));
-        } else if (word[0] >= '0' && word[0] <= '9') {
-            value_node number;
-            number.kind = val_decimal;
-            number.number = static_cast<std::uint16_t>(std::stoul(word));
-            list = e_concat(std::move(list), e_create_const(number));
-        } else {
-            exp_list id = e_get_id(word, {});
-            id.front().loc_flag = location ? 1 : 0;
-            location = false;
-            list = e_concat(std::move(list), std::move(id));
-        }
-    }
-    return list;
-}
 
 exp_list member_ref(const std::string& name, const std::string& member, exp_list subscript = {}) {
     return e_data_ref(name, {}, e_member_ref(member, std::move(subscript)));

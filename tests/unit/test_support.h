@@ -3,6 +3,7 @@
 #pragma once
 
 #include "driver/context.h"
+#include "translate/expressions.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,6 +27,12 @@ class ScratchDir {
   private:
     std::filesystem::path path_;
 };
+
+// A list in source order from blank-separated PL/M tokens, linked the way the
+// grammar links them: names become identifiers, digits decimal constants, a
+// name after "." a location, anything else the operator of that spelling
+// ("::" also stands for the assignment link between targets).
+exp_list source(const std::string& text);
 
 // A context whose working directory is a scratch directory.
 struct TestRun {
