@@ -871,9 +871,13 @@ void do_head(Context& ctx) {
                                 ctx.s_current_line());
 }
 
+// END of the module body or of a nested DO block. Declarations still pending
+// are printed: those of a module that never opened main, and those of a
+// nested block that held no statement, whose entries its END is about to free.
 void do_block_end(Context& ctx, std::string label, std::string name) {
-    if (ctx.blocks.b_top_is_module() && ctx.statements.main_pending && !ctx.blocks.b_in_procedure())
-        d_flush_declarations(ctx);
+    bool module_body = ctx.blocks.b_top_is_module();
+    bool module_without_main = module_body && ctx.statements.main_pending && !ctx.blocks.b_in_procedure();
+    if (module_without_main || !module_body) d_flush_declarations(ctx);
     ctx.remarks.r_flush_remarks();
     ctx.parser.module_block = false;
     ctx.statements.s_simple_do_end(std::move(label), std::move(name));
