@@ -86,22 +86,7 @@ class Declare : public ::testing::Test {
     Context& ctx = run.ctx;
 };
 
-// ------------------------------------------------------------ simple names
-
-TEST_F(Declare, ScopesGiveStaticNothingOrExtern) {
-    declare("x", basic(type_code::byte_type), plain());
-    declare("y", basic(type_code::word_type), plain(attr_public));
-    declare("z", basic(type_code::integer_type), plain(attr_external));
-    EXPECT_EQ(flushed(), "static BYTE   x;\n"
-                         "WORD   y;\n"
-                         "extern INTEGER   z;\n"
-                         "\n");
-    EXPECT_EQ(entry("x").scope, scope_code::local_scope);
-    EXPECT_EQ(entry("y").scope, scope_code::public_scope);
-    EXPECT_EQ(entry("z").scope, scope_code::external_scope);
-    EXPECT_EQ(entry("x").usage, usage::scalar);
-    EXPECT_TRUE(ctx.declarations.pending().empty());
-}
+// ----------------------------------------------------------- repeated names
 
 TEST_F(Declare, ASecondDeclarationOfANameIsReportedAndNotPrinted) {
     EXPECT_TRUE(declare("x", basic(type_code::byte_type), plain()));
@@ -117,51 +102,13 @@ TEST_F(Declare, ARepeatedNameThatIsNotQueuedLeavesTheFirstDeclarationQueued) {
     EXPECT_EQ(flushed(), "static BYTE   y;\nstatic BYTE   x;\n\n");
 }
 
-// ------------------------------------------------------------ arrays, values
-
-TEST_F(Declare, ArraysPrintTheirDimensionAndBracedValuesOnePerLine) {
-    declare("a", basic(type_code::byte_type), initialised(initial_values, values({1, 2, 3})), dimension(3));
-    declare("t", basic(type_code::word_type), initialised(data_values, values({7, 8})),
-            d_array_spec_implicit());
-    declare("u", basic(type_code::byte_type), plain(), dimension(10));
-    EXPECT_EQ(flushed(), "static BYTE   a[3] = { 1\n,2\n,3\n };\n"
-                         "static WORD   t[]  = { 7\n,8\n };\n"
-                         "static BYTE   u[10];\n"
-                         "\n");
-    EXPECT_EQ(entry("a").usage, usage::array_variable);
-    EXPECT_EQ(entry("a").initialisation_kind, initial_values);
-}
-
-TEST_F(Declare, AScalarValueHasNoBraces) {
-    declare("c", basic(type_code::byte_type), initialised(constant_values, values({5})));
-    EXPECT_EQ(flushed(), "static BYTE   c = 5\n;\n\n");
-}
-
-// ---------------------------------------------------------------- factored
-
-TEST_F(Declare, FactoredNamesShareOneDeclaration) {
-    declare_factored({"a", "b", "c"}, basic(type_code::byte_type), plain());
-    declare("d", basic(type_code::word_type), plain());
-    EXPECT_EQ(flushed(), "static BYTE   a,b,c;\nstatic WORD   d;\n\n");
-}
-
-TEST_F(Declare, FactoredValuesGoToTheLastName) {
-    declare_factored({"a", "b"}, basic(type_code::byte_type), initialised(initial_values, values({1, 2})),
-                     dimension(2));
-    EXPECT_TRUE(entry("a").attributes->values.empty());
-    EXPECT_EQ(flushed(), "static BYTE   a[2],b[2] = { 1\n,2\n };\n\n");
-}
-
-TEST_F(Declare, FactoredPointersAreDeclaredOneByOne) {
-    declare_factored({"p", "q"}, basic(type_code::pointer_type), plain());
-    EXPECT_EQ(flushed(), "static BYTE   *p;\nstatic BYTE   *q;\n\n");
-}
-
 TEST_F(Declare, AFactoredNameDeclaredTwiceLeavesTheGroupWhole) {
     declare("b", basic(type_code::word_type), plain());
     declare_factored({"a", "b", "c"}, basic(type_code::byte_type), plain());
     EXPECT_EQ(flushed(), "static WORD   b;\nstatic BYTE   a,c;\n\n");
 }
+
+// ------------------------------------------------------------------ remarks
 
 TEST_F(Declare, TheRemarkOfAFactoredDeclarationPrintsOnceBeforeIt) {
     ctx.remarks.r_keep_remark("/* flags */", true);
@@ -170,23 +117,6 @@ TEST_F(Declare, TheRemarkOfAFactoredDeclarationPrintsOnceBeforeIt) {
 }
 
 // -------------------------------------------------------------- structures
-
-TEST_F(Declare, AnAnonymousStructureGetsAGeneratedTypedef) {
-    declare("s", d_struct_type(ctx, members_a_byte_b4_word()), plain());
-    EXPECT_EQ(printed(), "\ntypedef struct {\n   BYTE a;\n   WORD b[4];\n} StrucT1;\n");
-    declare("t",
-            d_struct_type(
-                ctx, d_struct_member_elem(ctx, {}, {"x", "y"}, d_array_spec({}), type_code::pointer_type)),
-            plain(attr_public));
-    EXPECT_EQ(flushed(), "\ntypedef struct {\n   BYTE a;\n   WORD b[4];\n} StrucT1;\n"
-                         "\ntypedef struct {\n   POINTER x,y;\n} StrucT2;\n"
-                         "static StrucT1  s;\n"
-                         "StrucT2  t;\n"
-                         "\n");
-    EXPECT_EQ(entry("s").usage, usage::structure_variable);
-    EXPECT_EQ(entry("s").structure_type_name, "StrucT1");
-    EXPECT_EQ(entry("StrucT1").usage, usage::structure_type);
-}
 
 TEST_F(Declare, StructureMembersBecomeEntriesOfTheirOwner) {
     declare("s", d_struct_type(ctx, members_a_byte_b4_word()), plain());
@@ -203,14 +133,14 @@ TEST_F(Declare, StructureMembersBecomeEntriesOfTheirOwner) {
     EXPECT_EQ(entry("s.b").usage, usage::array_variable);
     EXPECT_EQ(entry("t.p").usage, usage::pointer_scalar);
     EXPECT_EQ(entry("t.p").pointee_type, type_code::byte_type);
+    EXPECT_EQ(entry("s").usage, usage::structure_variable);
+    EXPECT_EQ(entry("s").structure_type_name, "StrucT1");
+    EXPECT_EQ(entry("StrucT1").usage, usage::structure_type);
 }
 
-TEST_F(Declare, AVariableOfANamedStructureUsesTheTypeName) {
+TEST_F(Declare, AVariableOfANamedStructureGetsItsMembers) {
     d_literal_struct(ctx, "rec", members_a_byte_b4_word());
     declare("r", d_typedef_type({"rec"}), initialised(initial_values, values({1, 2})));
-    EXPECT_EQ(flushed(), "\ntypedef struct {\n   BYTE a;\n   WORD b[4];\n} rec;\n"
-                         "static rec  r = { 1\n,2\n };\n"
-                         "\n");
     EXPECT_EQ(entry("r.b").usage, usage::array_variable);
     EXPECT_EQ(entry("rec").type_code, type_code::struct_literal_type);
 }
@@ -232,14 +162,6 @@ TEST_F(Declare, MemberRemarksPrintBeforeTheirMemberLine) {
 }
 
 // ------------------------------------------------------ BASED and pointers
-
-TEST_F(Declare, TheFirstBasedVariableRetypesItsPointer) {
-    declare("p", basic(type_code::pointer_type), plain());
-    declare("w", basic(type_code::word_type), plain(), std::nullopt, "p");
-    declare("b", basic(type_code::byte_type), plain(), std::nullopt, "p");
-    EXPECT_EQ(entry("p").pointee_type, type_code::word_type);
-    EXPECT_EQ(flushed(), "static WORD   *p;\n\n");
-}
 
 TEST_F(Declare, APointerToANamedStructureUsesTheTypeName) {
     d_literal_struct(ctx, "rec", members_a_byte_b4_word());
@@ -265,47 +187,6 @@ TEST_F(Declare, AnUndeclaredBasePointerIsFatal) {
     declare("w", basic(type_code::word_type), plain(), std::nullopt, "nowhere");
     EXPECT_EQ(messages(), "PROG.PLM: fatal! base pointer was not declared previously - line 7\n");
     EXPECT_EQ(flushed(), "\n");
-}
-
-// ----------------------------------------------------------- memory spaces
-
-TEST_F(Declare, Plm51SpacesPrintBetweenTypeAndName) {
-    ctx.options.plm51_flag = true;
-    declare("x", basic(type_code::byte_type), plain());
-    declare("y", basic(type_code::word_type), plain(attr_local, space_auxiliary));
-    declare("z", basic(type_code::byte_type), plain(attr_local, space_idata));
-    declare("p", basic(type_code::pointer_type), plain());
-    declare("s", d_struct_type(ctx, members_a_byte_b4_word()), plain(attr_local, space_main));
-    EXPECT_EQ(flushed(), "\ntypedef struct {\n   BYTE a;\n   WORD b[4];\n} StrucT1;\n"
-                         "static BYTE  data x;\n"
-                         "static WORD  xdata y;\n"
-                         "static BYTE  idata z;\n"
-                         "static BYTE  data *p;\n"
-                         "static StrucT1 data s;\n"
-                         "\n");
-}
-
-TEST_F(Declare, WithoutPlm51OnlyAnExplicitSpacePrints) {
-    declare("x", basic(type_code::byte_type), plain());
-    declare("y", basic(type_code::byte_type), plain(attr_local, space_main));
-    EXPECT_EQ(flushed(), "static BYTE   x;\nstatic BYTE  data y;\n\n");
-}
-
-TEST_F(Declare, C51ConstantsGoToTheCodeSpace) {
-    ctx.options.c51_flag = true;
-    declare("c", basic(type_code::byte_type), initialised(constant_values, values({5})));
-    declare("d", basic(type_code::byte_type), initialised(data_values, values({6})));
-    EXPECT_EQ(flushed(), "static BYTE  code c = 5\n;\nstatic BYTE   d = 6\n;\n\n");
-}
-
-// ------------------------------------------------------------------ remarks
-
-TEST_F(Declare, ARemarkPrintsRightBeforeItsDeclaration) {
-    declare("a", basic(type_code::byte_type), plain());
-    ctx.remarks.r_keep_remark("/* the count */", true);
-    declare("n", basic(type_code::word_type), plain());
-    ctx.remarks.r_keep_remark("/* after */", true);
-    EXPECT_EQ(flushed(), "static BYTE   a;\n/* the count */\nstatic WORD   n;\n\n/* after */\n");
 }
 
 // ------------------------------------------------- groups and parameters
