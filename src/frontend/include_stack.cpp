@@ -2,6 +2,9 @@
 
 #include "driver/context.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace xlatr {
 
 bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_output) {
@@ -48,6 +51,19 @@ bool IncludeStack::i_pop_file() {
 bool IncludeStack::i_expanding(std::string_view name) const {
     for (const include_record& record : stack_)
         if (record.is_macro && record.name == name) return true;
+    return false;
+}
+
+bool IncludeStack::i_reading_file(std::string_view name) const {
+    std::filesystem::path wanted = ctx_.files.resolve(name);
+    for (const include_record& record : stack_) {
+        if (record.is_macro) continue;
+        if (record.name == name) return true;
+        // Two spellings of one file (a directory step, a link) are the same
+        // file too.
+        std::error_code ec;
+        if (std::filesystem::equivalent(ctx_.files.resolve(record.name), wanted, ec)) return true;
+    }
     return false;
 }
 

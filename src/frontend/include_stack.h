@@ -51,6 +51,9 @@ class IncludeStack {
     bool i_reading_macro() const { return !stack_.empty() && stack_.back().is_macro; }
     // The text of macro `name` is being read, at any depth.
     bool i_expanding(std::string_view name) const;
+    // The file `name` is being read, at any depth: including it again would
+    // never end.
+    bool i_reading_file(std::string_view name) const;
     bool empty() const { return stack_.empty(); }
     include_record* top() { return stack_.empty() ? nullptr : &stack_.back(); }
 

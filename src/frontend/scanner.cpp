@@ -601,6 +601,10 @@ void Scanner::s_include_file() {
         return;
     }
     std::string name = ctx_.include_map.inc_map_path(include_path_, include_path_capacity);
+    if (ctx_.includes.i_reading_file(name)) {
+        s_fatal_include_cycle(ctx_, include_path_);
+        return;
+    }
     if (!ctx_.includes.i_push_file(name, false, false)) s_fatal_include_missing(ctx_, include_path_);
 }
 

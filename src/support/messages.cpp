@@ -160,6 +160,12 @@ void s_fatal_include_missing(Context& ctx, std::string_view name) {
     ctx.messages.error_flag = true;
 }
 
+void s_fatal_include_cycle(Context& ctx, std::string_view name) {
+    ctx.messages.log_printf("%s: fatal! include file \"%s\" includes itself in line %d\n", ctx.message_file(),
+                            std::string(name).c_str(), ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
 void s_warn_const_redefined(Context& ctx, std::string_view name) {
     ctx.messages.log_printf("%s: warning! constant \"%s\" is multiply defined - line %d\n",
                             ctx.message_file(), std::string(name).c_str(), ctx.s_current_line());

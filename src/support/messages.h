@@ -49,6 +49,8 @@ bool s_error_defined(int number);
 
 void s_warn_multiply_declared(Context& ctx, std::string_view name);
 void s_fatal_include_missing(Context& ctx, std::string_view name);
+// An include of a file that is still being read, directly or through others.
+void s_fatal_include_cycle(Context& ctx, std::string_view name);
 void s_warn_const_redefined(Context& ctx, std::string_view name);
 
 } // namespace xlatr

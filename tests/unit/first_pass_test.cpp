@@ -141,6 +141,23 @@ TEST_F(FirstPassTest, IncludesNestedThreeDeepResumeWithTheirLines) {
     EXPECT_EQ(ctx.s_current_line(), 4);
 }
 
+TEST_F(FirstPassTest, AnIncludeOfAFileStillBeingReadIsRefused) {
+    run.dir.write("main.plm", "A\n$INCLUDE(ONE.INC)\nB $INCLUDE(MAIN.PLM)\n");
+    run.dir.write("one.inc", "C\n$INCLUDE(TWO.INC)\nD\n");
+    run.dir.write("two.inc", "$INCLUDE(ONE.INC)\nE\n$INCLUDE(./TWO.INC)\n");
+    ASSERT_TRUE(ctx.includes.i_push_file("main.plm", false, false));
+    scanner.set_first_pass(true);
+    EXPECT_EQ(
+        rest_with_places(),
+        (Tokens{"IDENTIFIER \"a\"@main.plm:1", "DOLLAR@main.plm:2", "IDENTIFIER \"c\"@one.inc:1",
+                "DOLLAR@one.inc:2", "DOLLAR@two.inc:1", "IDENTIFIER \"e\"@two.inc:2", "DOLLAR@two.inc:3",
+                "IDENTIFIER \"d\"@one.inc:3", "IDENTIFIER \"b\"@main.plm:3", "DOLLAR@main.plm:3"}));
+    EXPECT_EQ(run.err.str(), "two.inc: fatal! include file \"one.inc\" includes itself in line 1\n"
+                             "two.inc: fatal! include file \"./two.inc\" includes itself in line 3\n"
+                             "main.plm: fatal! include file \"main.plm\" includes itself in line 3\n");
+    EXPECT_TRUE(ctx.messages.error_flag);
+}
+
 TEST_F(FirstPassTest, IncludePathsGoThroughTheIncludeMap) {
     std::filesystem::create_directory(run.dir.path() / "real");
     run.dir.write("real/x.inc", "X1\n");
