@@ -29,7 +29,12 @@ void IncludeStack::i_push_text(std::string name, std::string text, bool is_macro
 
 void IncludeStack::push(include_record record) {
     record.line = ctx_.s_current_line();
-    if (!record.is_macro) ctx_.s_set_line(1);
+    if (record.is_macro) {
+        ++expanding_[record.name];
+    } else {
+        ctx_.s_set_line(1);
+        file_levels_.push_back(stack_.size());
+    }
     stack_.push_back(std::move(record));
     ctx_.output.o_check_same_file();
 }
@@ -38,7 +43,13 @@ bool IncludeStack::i_pop_file() {
     if (stack_.empty()) return false;
     include_record record = std::move(stack_.back());
     stack_.pop_back();
-    if (!record.is_macro && !stack_.empty()) ctx_.s_set_line(record.line);
+    if (record.is_macro) {
+        auto open = expanding_.find(record.name);
+        if (--open->second == 0) expanding_.erase(open);
+    } else {
+        file_levels_.pop_back();
+        if (!stack_.empty()) ctx_.s_set_line(record.line);
+    }
     // Inside a procedure an included file's text went to the procedure's
     // output; it has no output file of its own to close.
     if (record.owns_output && !ctx_.blocks.b_in_procedure()) ctx_.output.o_pop_file();
@@ -49,15 +60,13 @@ bool IncludeStack::i_pop_file() {
 }
 
 bool IncludeStack::i_expanding(std::string_view name) const {
-    for (const include_record& record : stack_)
-        if (record.is_macro && record.name == name) return true;
-    return false;
+    return expanding_.find(name) != expanding_.end();
 }
 
 bool IncludeStack::i_reading_file(std::string_view name) const {
     std::filesystem::path wanted = ctx_.files.resolve(name);
-    for (const include_record& record : stack_) {
-        if (record.is_macro) continue;
+    for (std::size_t level : file_levels_) {
+        const include_record& record = stack_[level];
         if (record.name == name) return true;
         // Two spellings of one file (a directory step, a link) are the same
         // file too.
@@ -68,8 +77,7 @@ bool IncludeStack::i_reading_file(std::string_view name) const {
 }
 
 const char* IncludeStack::i_current_file_name() const {
-    for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
-        if (!it->is_macro) return it->name.c_str();
+    if (!file_levels_.empty()) return stack_[file_levels_.back()].name.c_str();
     return last_name_ ? last_name_->c_str() : nullptr;
 }
 

@@ -2,6 +2,8 @@
 // above it, and the texts of expanded macros on top while they are read.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +64,11 @@ class IncludeStack {
 
     Context& ctx_;
     std::vector<include_record> stack_;
+    // Where the files (not macro texts) stand in the stack, and how often each
+    // macro's text is open: a chain of macros that use each other stacks
+    // deep, and every expansion asks both questions.
+    std::vector<std::size_t> file_levels_;
+    std::map<std::string, int, std::less<>> expanding_;
     std::optional<std::string> last_name_;
 };
 
