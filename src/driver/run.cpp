@@ -126,6 +126,13 @@ void first_pass(Context& ctx) {
     ctx.includes.i_pop_file();
 }
 
+// The C file and builtin.h replace whatever has their names: a source named
+// like one of them (PROG.c given as the source) would be lost.
+void refuse_source_as_output(Context& ctx, const std::string& source) {
+    for (const std::string& output : {c_file_path(ctx, source), builtin_h_path(ctx)})
+        if (ctx.files.same_file(source, output)) ctx.output.same_file_stop(source, output);
+}
+
 // The two passes and the assembly of the C file.
 void translate(Context& ctx, const std::string& source) {
     ctx.scanner.s_reset();
@@ -133,6 +140,7 @@ void translate(Context& ctx, const std::string& source) {
         stop(ctx, format("ERROR! cannot open input file \"%s\"\n", source.c_str()).c_str());
         return;
     }
+    refuse_source_as_output(ctx, source);
     first_pass(ctx);
 
     write_builtin_h(ctx);

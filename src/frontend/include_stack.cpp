@@ -2,9 +2,6 @@
 
 #include "driver/context.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace xlatr {
 
 bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_output) {
@@ -64,15 +61,8 @@ bool IncludeStack::i_expanding(std::string_view name) const {
 }
 
 bool IncludeStack::i_reading_file(std::string_view name) const {
-    std::filesystem::path wanted = ctx_.files.resolve(name);
-    for (std::size_t level : file_levels_) {
-        const include_record& record = stack_[level];
-        if (record.name == name) return true;
-        // Two spellings of one file (a directory step, a link) are the same
-        // file too.
-        std::error_code ec;
-        if (std::filesystem::equivalent(ctx_.files.resolve(record.name), wanted, ec)) return true;
-    }
+    for (std::size_t level : file_levels_)
+        if (ctx_.files.same_file(stack_[level].name, name)) return true;
     return false;
 }
 

@@ -36,6 +36,11 @@ std::filesystem::path FileLayer::resolve(std::string_view name) const {
     return working_dir_ / path;
 }
 
+bool FileLayer::same_file(std::string_view a, std::string_view b) const {
+    std::error_code ec;
+    return a == b || std::filesystem::equivalent(resolve(a), resolve(b), ec);
+}
+
 std::optional<std::string> FileLayer::read(std::string_view name) const {
     std::filesystem::path path = resolve(name);
     std::error_code ec;

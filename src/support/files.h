@@ -36,6 +36,10 @@ class FileLayer {
     // directories like `/`, and relative names start at the working directory.
     std::filesystem::path resolve(std::string_view name) const;
 
+    // Whether two names reach one file: the same text, or two spellings of
+    // an existing file (a directory step, a link).
+    bool same_file(std::string_view a, std::string_view b) const;
+
     std::optional<std::string> read(std::string_view name) const;
     // Opens with "w" (truncating) or "a" semantics and closes again; tells
     // whether the file could be opened.

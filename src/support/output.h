@@ -46,6 +46,8 @@ class OutputStreams {
     // Name of the top file, or of the file popped last; null when neither.
     const std::string* o_output_name() const;
     void o_check_same_file();
+    // Ends the run: `output` would overwrite the input file `input`.
+    [[noreturn]] void same_file_stop(const std::string& input, const std::string& output);
 
     // Makes `sink` the current output stream (null: the standard output),
     // returning the previous one. Used for builtin.h, which is not stacked.
@@ -62,7 +64,6 @@ class OutputStreams {
   private:
     bool open_top(bool write);
     void close_top();
-    [[noreturn]] void same_file_stop(const std::string& input, const std::string& output);
 
     Context& ctx_;
     std::vector<o_output_file> stack_;

@@ -1,0 +1,4 @@
+PROG: DO;
+DECLARE X BYTE;
+X = 1;
+END PROG;
