@@ -177,9 +177,7 @@ int Scanner::peek_char() {
 
 int Scanner::read_raw_char() {
     include_record* in = ctx_.includes.top();
-    if (!in) return 0;
-    int c = read_char(*in);
-    return c == end_of_text ? 0 : c;
+    return in ? read_char(*in) : end_of_text;
 }
 
 void Scanner::s_count_line() {

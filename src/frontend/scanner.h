@@ -80,8 +80,9 @@ class Scanner {
     void s_count_line();
 
     // Next raw character of the current input, through the characters given
-    // back first; 0 at the end of the current input. The remark store reads
-    // the inside of a remark through it.
+    // back first; -1 at the end of the current input (a NUL byte is a
+    // character like any other). The remark store reads the inside of a
+    // remark through it.
     int read_raw_char();
 
     bool first_pass() const { return first_pass_; }

@@ -52,7 +52,7 @@ enum class scan_state { normal, slash, star };
 
 int Remarks::next_char() {
     if (!from_file_) return ctx_.scanner.read_raw_char();
-    if (file_position_ >= file_text_.size()) return 0;
+    if (file_position_ >= file_text_.size()) return -1;
     return static_cast<unsigned char>(file_text_[file_position_++]);
 }
 
@@ -63,7 +63,7 @@ bool Remarks::r_scan_remark() {
     scan_state state = scan_state::normal;
     for (bool ended = false; !ended;) {
         int c = next_char();
-        if (c == 0) {
+        if (c < 0) {
             // A directive file that lacks its closing "*/" must still give the
             // pending list back.
             if (from_file_) r_end_file_remark();

@@ -81,7 +81,7 @@ class Remarks {
     bool from_file() const { return from_file_; }
 
   private:
-    // Next character of the remark, 0 at the end of its input.
+    // Next character of the remark, -1 at the end of its input.
     int next_char();
     bool inside_procedure() const;
     remark_block& new_block();

@@ -125,6 +125,17 @@ TEST(RemarkScan, EndOfInputInsideARemarkFailsAndKeepsWhatWasStored) {
     EXPECT_EQ(run.ctx.s_current_line(), 2);
 }
 
+TEST(RemarkScan, ANulByteIsACharacterOfTheRemarkNotTheEndOfItsInput) {
+    using namespace std::string_literals;
+    RemarkRun run(" a\0b */;"s);
+    EXPECT_TRUE(run.remarks().r_scan_remark());
+    EXPECT_EQ(run.remarks().pending().text(), "/* a\0b */\n"s);
+    EXPECT_EQ(run.ctx.scanner.read_raw_char(), ';');
+    EXPECT_EQ(run.err.str(), "");
+
+    EXPECT_TRUE(run.directive("#if\0A*/"s)) << "nor of a directive's text";
+}
+
 TEST(RemarkDirectives, DirectiveTextAtModuleLevelIsPrintedBeforeThePendingRemarks) {
     RemarkRun run;
     Remarks& remarks = run.remarks();
