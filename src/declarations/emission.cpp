@@ -190,12 +190,6 @@ bool dd_flush_simple_dec(Context& ctx, int sign) {
     return ok;
 }
 
-bool dd_flush_pending(Context& ctx) {
-    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
-    ctx.declarations.release_pending();
-    return true;
-}
-
 bool dd_flush_Ansi_params(Context& ctx, int sign, int count, const name_list& parameters) {
     ctx.declarations.ansi_params_left = count;
     bool ok = true;

@@ -64,8 +64,6 @@ bool d_flush_declarations(Context& ctx);
 // Prints the pending declarations whose pending value has the sign of
 // `sign`, one C declaration per group, each ended by ";\n".
 bool dd_flush_simple_dec(Context& ctx, int sign);
-// dd_flush_simple_dec(1), then forgets the list when that succeeded.
-bool dd_flush_pending(Context& ctx);
 // ANSI parameter declarations in the order of `parameters`, separated by
 // ", ".
 bool dd_flush_Ansi_params(Context& ctx, int sign, int count, const name_list& parameters);

@@ -90,6 +90,11 @@ T* keep(Context& ctx, T value) {
 }
 
 template <typename T>
+T* keep(Context& ctx, std::unique_ptr<T> object) {
+    return ctx.parser.arena.keep(std::move(object));
+}
+
+template <typename T>
 T take(Context& ctx, T* value) {
     return ctx.parser.arena.take_value(value);
 }
@@ -351,9 +356,9 @@ factored_name_list
     ;
 
 variable_name
-    : IDENTIFIER { $$ = ctx.parser.arena.keep(d_var_nam_specifier(take(ctx, $1), {})); }
+    : IDENTIFIER { $$ = keep(ctx, d_var_nam_specifier(take(ctx, $1), {})); }
     | IDENTIFIER BASED base_reference
-        { $$ = ctx.parser.arena.keep(d_var_nam_specifier(take(ctx, $1), take(ctx, $3))); }
+        { $$ = keep(ctx, d_var_nam_specifier(take(ctx, $1), take(ctx, $3))); }
     ;
 
 base_reference
