@@ -3,6 +3,7 @@
 #include "declarations/symbols.h"
 #include "driver/context.h"
 #include "support/messages.h"
+#include "translate/procedures.h"
 
 #include <algorithm>
 #include <string>
@@ -34,26 +35,15 @@ void no_case(Context& ctx, const char* routine, int code) {
     s_error(ctx, no_such_case);
 }
 
-// Procedure link: the questions below belong to the procedure being
-// translated (p_in_reentrant, and p_func_parms with the procedure's unions
-// and parameter copies). At module level no procedure is open; inside one
-// they need the procedure state, which comes with the translation of
-// procedures, and fail loudly until then.
-void procedure_state_missing(Context& ctx, const char* what) {
-    ctx.messages.log_printf("%s: INTERNAL - %s inside a procedure is not translated yet in line %d\n",
-                            ctx.message_file(), what, ctx.s_current_line());
-    ctx.messages.error_flag = true;
-}
-
-bool in_reentrant_procedure(Context& ctx) {
-    if (!ctx.blocks.b_in_procedure()) return false;
-    procedure_state_missing(ctx, "the storage class of a local variable");
-    return false;
-}
-
+// The first flush inside a procedure prints the function's opening text and
+// completes its header before the local declarations.
 bool flush_procedure_declarations(Context& ctx) {
-    procedure_state_missing(ctx, "completing the procedure header and its declarations");
-    return false;
+    ctx.remarks.r_flush_header_remarks();
+    p_func_parms(ctx);
+    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
+    if (!ctx.declarations.pending().empty()) print(ctx, "\n");
+    ctx.declarations.release_pending();
+    return true;
 }
 
 bool flush_module_declarations(Context& ctx) {
@@ -141,6 +131,10 @@ bool d_flush_declarations(Context& ctx) {
         ctx.blocks.b_in_procedure() ? flush_procedure_declarations(ctx) : flush_module_declarations(ctx);
     ctx.remarks.r_flush_remarks();
     return ok;
+}
+
+void dd_discard_pending(Context& ctx) {
+    ctx.declarations.release_pending();
 }
 
 bool dd_flush_simple_dec(Context& ctx, int sign) {
@@ -261,7 +255,7 @@ void dd_extern_dec(Context& ctx, const loc_var_attr* attrs, bool may_be_static, 
     case attr_public:
         break;
     case attr_local:
-        if ((may_be_static && !in_reentrant_procedure(ctx)) || has_values) print(ctx, "static ");
+        if ((may_be_static && !p_in_reentrant(ctx)) || has_values) print(ctx, "static ");
         break;
     default:
         no_case(ctx, "dd_extern_dec", attrs->scope);

@@ -61,6 +61,9 @@ class Declarations {
 // Prints everything pending in the current scope, then the waiting remarks;
 // false when some declaration could not be printed (the list is then kept).
 bool d_flush_declarations(Context& ctx);
+// Forgets the pending declarations without printing them (the parameters of
+// an EXTERNAL procedure in K&R mode, which has no parameter list).
+void dd_discard_pending(Context& ctx);
 // Prints the pending declarations whose pending value has the sign of
 // `sign`, one C declaration per group, each ended by ";\n".
 bool dd_flush_simple_dec(Context& ctx, int sign);

@@ -5,6 +5,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/procedures.h"
 
 #include <utility>
 
@@ -19,20 +20,6 @@ constexpr int union_needs_array_size = 30;
 
 bool is_pointer(type_code code) {
     return code == type_code::pointer_type || code == type_code::pointer2_type;
-}
-
-// Procedure link: whether `name` is a parameter of the procedure being
-// declared. At module level no procedure is being declared; inside one the
-// answer needs the procedure state (p_is_param), which comes with the
-// translation of procedures.
-bool is_procedure_parameter(Context& ctx, const std::string& name) {
-    if (!ctx.blocks.b_in_procedure()) return false;
-    ctx.messages.log_printf(
-        "%s: INTERNAL - parameter check of \"%s\" inside a procedure is not translated yet "
-        "in line %d\n",
-        ctx.message_file(), name.c_str(), ctx.s_current_line());
-    ctx.messages.error_flag = true;
-    return false;
 }
 
 // AT overlay hook. A declared variable goes on the pending list, or, with an
@@ -263,7 +250,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     entry->initialisation_kind = attrs.initialisation_kind;
 
     const sym_entry* structure_type = find_structure_type(ctx, *entry, type);
-    entry->flag = is_procedure_parameter(ctx, entry->name) ? 1 : 0;
+    entry->flag = p_is_param(ctx, entry->name) ? 1 : 0;
     const bool has_dimension = dimension.has_value();
     const bool is_structure = type.kind == structure_kind;
     const int scope = attrs.scope;

@@ -3,6 +3,7 @@
 // one process.
 #pragma once
 
+#include "declarations/directives.h"
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/config.h"
@@ -18,6 +19,7 @@
 #include "translate/blocks.h"
 #include "translate/do_case.h"
 #include "translate/expressions.h"
+#include "translate/procedures.h"
 #include "translate/statements.h"
 
 #include <filesystem>
@@ -63,8 +65,10 @@ class Context {
     Blocks blocks;
     Expressions expressions;
     Declarations declarations;
+    Directives directives;
     Statements statements;
     DoCase do_case;
+    Procedures procedures;
     Parser parser;
 
     int s_current_line() const { return scanner.s_current_line(); }

@@ -98,6 +98,7 @@ bool read_configuration(Context& ctx) {
 // output stream, which at this point is the standard output.
 void write_builtin_h(Context& ctx) {
     std::string path = builtin_h_path(ctx);
+    ctx.output.refuse_input_overwrite(path);
     std::string text;
     bool created = ctx.files.create(path, false);
     std::string* previous = created ? ctx.output.o_set_file(&text) : nullptr;
@@ -127,15 +128,17 @@ void first_pass(Context& ctx) {
 }
 
 // The C file and builtin.h replace whatever has their names: a source named
-// like one of them (PROG.c given as the source) would be lost.
+// like one of them (PROG.c given as the source) would be lost. Refused before
+// anything is translated.
 void refuse_source_as_output(Context& ctx, const std::string& source) {
-    for (const std::string& output : {c_file_path(ctx, source), builtin_h_path(ctx)})
-        if (ctx.files.same_file(source, output)) ctx.output.same_file_stop(source, output);
+    ctx.output.refuse_input_overwrite(c_file_path(ctx, source));
+    ctx.output.refuse_input_overwrite(builtin_h_path(ctx));
 }
 
 // The two passes and the assembly of the C file.
 void translate(Context& ctx, const std::string& source) {
     ctx.scanner.s_reset();
+    dv_reset_directives(ctx);
     if (!ctx.includes.i_push_file(source, false, false)) {
         stop(ctx, format("ERROR! cannot open input file \"%s\"\n", source.c_str()).c_str());
         return;
@@ -163,6 +166,7 @@ void translate(Context& ctx, const std::string& source) {
     }
     ctx.output.o_pop_file();
 
+    ctx.output.refuse_input_overwrite(c_path);
     if (ctx.files.create(c_path, false))
         ctx.files.append(c_path, format("#include\t \"%s\"\n\n", include_line.c_str()));
     if (!ctx.messages.error_flag &&

@@ -62,8 +62,11 @@ using xlatr::xlatr_lex;
 }
 
 %code {
+#include "declarations/directives.h"
 #include "declarations/emission.h"
+#include "declarations/literals.h"
 #include "driver/context.h"
+#include "frontend/include_translation.h"
 #include "frontend/parser.h"
 #include "frontend/tokens.h"
 #include "support/messages.h"
@@ -71,6 +74,7 @@ using xlatr::xlatr_lex;
 #include "translate/blocks.h"
 #include "translate/do_case.h"
 #include "translate/labels.h"
+#include "translate/procedures.h"
 #include "translate/statements.h"
 
 #define YYMAXDEPTH xlatr::parser_stack_limit
@@ -250,11 +254,11 @@ procedure
 
 procedure_head
     : IDENTIFIER ':' PROCEDURE opt_parameters opt_return_type procedure_attributes ';'
-        { drop(ctx, $1); drop(ctx, $4); }
+        { p_declare_procedure(ctx, take(ctx, $1), take(ctx, $4), $5, $6); }
     ;
 
 procedure_end
-    : opt_end_label END opt_end_name ';' { drop(ctx, $1); drop(ctx, $3); }
+    : opt_end_label END opt_end_name ';' { p_proc_end(ctx, take(ctx, $1)); drop(ctx, $3); }
     ;
 
 opt_parameters
@@ -506,10 +510,7 @@ label_declaration
 
 factored_labels
     : '(' factored_name_list ')' LABEL label_scope
-        {
-            for (const std::unique_ptr<sym_entry>& entry : take(ctx, $2))
-                lb_insert_label(ctx, entry->name, static_cast<scope_code>($5), 0);
-        }
+        { lb_insert_factored_labs(ctx, take(ctx, $2), static_cast<scope_code>($5)); }
     ;
 
 label_scope
@@ -526,7 +527,7 @@ literal_declaration
         { d_literal_struct(ctx, take(ctx, $1), take(ctx, $4)); }
     | IDENTIFIER LITERALLY QUOTE split_structure_literal
         { d_literal_struct(ctx, take(ctx, $1), take(ctx, $4)); }
-    | IDENTIFIER LITERALLY QUOTE number QUOTE { drop(ctx, $1); drop(ctx, $4); }
+    | IDENTIFIER LITERALLY QUOTE number QUOTE { d_literal_numeric(ctx, take(ctx, $1), take(ctx, $4)); }
     | IDENTIFIER LITERALLY QUOTE STRING_TEXT QUOTE { drop(ctx, $1); drop(ctx, $4); }
     ;
 
@@ -539,7 +540,8 @@ literal_continuation
     ;
 
 continuation_head
-    : continuation_separator IDENTIFIER LITERALLY continuation_quote { drop(ctx, $2); }
+    : continuation_separator IDENTIFIER LITERALLY continuation_quote
+        { d_set_literal_ignor(ctx, take(ctx, $2)); }
     ;
 
 continuation_separator
@@ -796,18 +798,19 @@ directive_list
     ;
 
 directive
-    : DIR_CONTROL
+    : DIR_CONTROL { dv_control(ctx, $1); }
     | DIR_CONTROL '(' ignored_arguments ')'
     | include_word '(' path ')'
         {
             ctx.scanner.set_include_path_mode(false);
+            dv_include_state(ctx, ctx.parser.path_buffer);
             ctx.scanner.clear_no_expansion_once();
         }
     | DIR_WORKFILES '(' path ',' path ')'
-    | DIR_IF expression_list { drop(ctx, $2); }
-    | DIR_SET '(' expression_list ')' { drop(ctx, $3); }
-    | DIR_ELSE
-    | DIR_ENDIF
+    | DIR_IF expression_list { dv_if_state(ctx, $1 != 0, take(ctx, $2)); }
+    | DIR_SET '(' expression_list ')' { dv_set_state(ctx, $1, take(ctx, $3)); }
+    | DIR_ELSE { dv_else_state(ctx); }
+    | DIR_ENDIF { dv_endif_state(ctx); }
     | DIR_UNKNOWN
     | DIR_UNKNOWN '(' ignored_arguments ')'
     ;

@@ -12,6 +12,7 @@ bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_o
     record.text = std::move(*text);
     record.is_macro = is_macro;
     record.owns_output = owns_output;
+    if (!is_macro) inputs_read_.push_back(record.name);
     push(std::move(record));
     return true;
 }
@@ -64,6 +65,12 @@ bool IncludeStack::i_reading_file(std::string_view name) const {
     for (std::size_t level : file_levels_)
         if (ctx_.files.same_file(stack_[level].name, name)) return true;
     return false;
+}
+
+const std::string* IncludeStack::i_input_same_as(std::string_view output) const {
+    for (const std::string& input : inputs_read_)
+        if (ctx_.files.same_file(input, output)) return &input;
+    return nullptr;
 }
 
 const char* IncludeStack::i_current_file_name() const {

@@ -56,6 +56,9 @@ class IncludeStack {
     // The file `name` is being read, at any depth: including it again would
     // never end.
     bool i_reading_file(std::string_view name) const;
+    // The file of this run's input that `output` would overwrite: every file
+    // read so far counts, not only those still open. Null when none.
+    const std::string* i_input_same_as(std::string_view output) const;
     bool empty() const { return stack_.empty(); }
     include_record* top() { return stack_.empty() ? nullptr : &stack_.back(); }
 
@@ -70,6 +73,7 @@ class IncludeStack {
     std::vector<std::size_t> file_levels_;
     std::map<std::string, int, std::less<>> expanding_;
     std::optional<std::string> last_name_;
+    std::vector<std::string> inputs_read_;
 };
 
 } // namespace xlatr

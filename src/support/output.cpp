@@ -64,9 +64,8 @@ bool OutputStreams::o_push_file(std::string_view name, bool write, bool assemble
     file.saved_indent = indent_level_;
     file.assemble_on_pop = assemble_on_pop;
 
-    // The file being read must never be truncated by opening it for output.
-    const char* input = ctx_.i_current_file_name();
-    if (input && file.name == input) same_file_stop(input, file.name);
+    // No input of the run may be truncated by opening it for output.
+    if (storage == Storage::disk) refuse_input_overwrite(file.name);
 
     if (storage == Storage::disk && !ctx_.files.create(file.name, !write)) return false;
     if (!stack_.empty()) close_top();
@@ -94,6 +93,7 @@ bool OutputStreams::o_pop_file() {
     }
     indent_level_ = popped.saved_indent;
     popped_last_ = std::move(popped.name);
+    popped_last_on_disk_ = popped.storage == Storage::disk;
     if (stack_.empty() || !open_top(false)) return false;
     o_check_same_file();
     return true;
@@ -107,7 +107,13 @@ const std::string* OutputStreams::o_output_name() const {
 void OutputStreams::o_check_same_file() {
     const char* input = ctx_.i_current_file_name();
     const std::string* output = o_output_name();
-    if (input && output && *output == input) same_file_stop(input, *output);
+    const bool on_disk = stack_.empty() ? popped_last_on_disk_ : stack_.back().storage == Storage::disk;
+    if (input && output && on_disk && ctx_.files.same_file(input, *output)) same_file_stop(input, *output);
+}
+
+void OutputStreams::refuse_input_overwrite(std::string_view output) {
+    if (const std::string* input = ctx_.includes.i_input_same_as(output))
+        same_file_stop(*input, std::string(output));
 }
 
 void OutputStreams::same_file_stop(const std::string& input, const std::string& output) {

@@ -45,7 +45,10 @@ class OutputStreams {
     bool o_pop_file();
     // Name of the top file, or of the file popped last; null when neither.
     const std::string* o_output_name() const;
+    // Stops the run when the file being read is the current disk output.
     void o_check_same_file();
+    // Stops the run when `output` names a file the run has read.
+    void refuse_input_overwrite(std::string_view output);
     // Ends the run: `output` would overwrite the input file `input`.
     [[noreturn]] void same_file_stop(const std::string& input, const std::string& output);
 
@@ -68,6 +71,7 @@ class OutputStreams {
     Context& ctx_;
     std::vector<o_output_file> stack_;
     std::optional<std::string> popped_last_;
+    bool popped_last_on_disk_ = false;
     int indent_level_ = 0;
     // Where print() goes: a scratch text, the disk text of the top file, a
     // caller's buffer, or (null) the standard output; refused output is dropped.

@@ -30,6 +30,18 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
     return true;
 }
 
+void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode) {
+    for (std::unique_ptr<sym_entry>& entry : list) {
+        const std::string name = entry->name;
+        if (sym_entry* existing = ctx.symbols.h_lookup_global(name)) {
+            if (++existing->reference_count > 1) s_error(ctx, label_declared_before);
+        } else {
+            lb_init_label(ctx, std::move(entry), mode, 0);
+        }
+        if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
+    }
+}
+
 void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count) {
     entry->type_code = type_code::label_type;
     entry->usage = usage::label;

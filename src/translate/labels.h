@@ -17,6 +17,11 @@ class Context;
 // the label was declared or defined before; its count still goes up.
 bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined);
 
+// DECLARE (a, b, ...) LABEL: each name as a declaration. Unlike a single
+// declaration, a PUBLIC group writes the jump function of every name, also of
+// one declared before.
+void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode);
+
 // Fills a new label entry and installs it in the outermost scope.
 void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count);
 

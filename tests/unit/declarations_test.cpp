@@ -250,14 +250,6 @@ TEST_F(Declare, ANameMissingFromTheTablesFailsTheFlushAndKeepsTheList) {
     EXPECT_EQ(ctx.declarations.pending().size(), 2u);
 }
 
-TEST_F(Declare, InsideAProcedureTheFlushFailsLoudlyUntilProceduresAreTranslated) {
-    declare("x", basic(type_code::byte_type), plain());
-    ctx.blocks.b_push_block(BlockKind::procedure);
-    EXPECT_FALSE(d_flush_declarations(ctx));
-    EXPECT_TRUE(ctx.messages.error_flag);
-    EXPECT_NE(messages().find("INTERNAL"), std::string::npos);
-}
-
 TEST_F(Declare, AnAtClauseIsRefusedUntilUnionsAreTranslated) {
     declare("x", basic(type_code::byte_type), plain());
     declare("y", basic(type_code::byte_type), d_var_attr(ctx, attr_local, address_of("x"), std::nullopt, 0));

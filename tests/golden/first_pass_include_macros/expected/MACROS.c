@@ -1,5 +1,7 @@
-#include	 "builtin.h"
+#include	 "inc/builtin.h"
 
+
+#include "inc/defs.plm"
 static BYTE   x,running;
 
 

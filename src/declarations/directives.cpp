@@ -1,0 +1,246 @@
+#include "declarations/directives.h"
+
+#include "declarations/emission.h"
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+
+#include <iterator>
+#include <memory>
+
+namespace xlatr {
+
+namespace {
+
+constexpr int control_save = 9;
+constexpr int control_restore = 10;
+
+constexpr int set_code = 2;
+constexpr int reset_code = 3;
+constexpr int left_margin_code = 4;
+
+constexpr int leftmargin_not_const = 25;
+
+constexpr const char* directive_file = "d_irect.t";
+
+bool is_identifier(const exp_node& node) {
+    return node.kind == exp_identifier;
+}
+
+bool is_operator(const exp_node& node, int op) {
+    return node.kind == exp_operator && node.op == op;
+}
+
+// Nodes that printing a condition adds: the generated operators, and the
+// constants that stand right after "?", ":" and the lowest-bit mask. A saved
+// condition that was printed before still counts as the source wrote it.
+bool is_generated(const exp_node& node, const exp_node* previous) {
+    if (node.kind == exp_operator) return node.op >= op_logical_and;
+    return node.kind == exp_constant && previous &&
+           (is_operator(*previous, op_question) || is_operator(*previous, op_colon) ||
+            is_operator(*previous, op_low_bit));
+}
+
+void print(Context& ctx, std::string_view text) {
+    ctx.output.print(text);
+}
+
+// One "name" or "name = value" item of $SET or $RESET, its nodes taken from
+// the argument list.
+void print_switch_item(Context& ctx, exp_list item, bool reset) {
+    exp_node& name = item.front();
+    exp_list value;
+    if (item.size() > 1 && is_operator(*std::next(item.begin()), op_eq))
+        value.splice(value.end(), item, std::next(item.begin(), 2), item.end());
+
+    if (reset) {
+        print(ctx, "\n#undef ");
+        ee_parse_exp_node(ctx, name);
+    }
+    print(ctx, "\n#define ");
+    ee_parse_exp_node(ctx, name);
+    print(ctx, "\t");
+    if (!value.empty())
+        ee_print_exp(ctx, value, ee_value);
+    else
+        print(ctx, reset ? "0" : "0XFF");
+
+    sym_entry* entry = ctx.symbols.h_lookup(name.name);
+    if (entry && entry->usage == usage::directive_switch) entry->flag = !reset && value.empty() ? 1 : 0;
+}
+
+// Reads the directive file back as remark text, so that its lines keep the
+// directive's place among the remarks and declarations around it.
+void place_directive_text(Context& ctx) {
+    if (ctx.remarks.r_begin_file_remark(directive_file)) ctx.remarks.r_scan_remark();
+}
+
+} // namespace
+
+void dv_reset_directives(Context& ctx) {
+    ctx.directives = Directives{};
+    dv_reset_left_margin(ctx);
+}
+
+int dv_get_left_margin(const Context& ctx) {
+    return ctx.scanner.left_margin;
+}
+
+void dv_reset_left_margin(Context& ctx) {
+    ctx.scanner.left_margin = 0;
+}
+
+void dv_control(Context& ctx, int number) {
+    if (number == control_save) ddv_push(ctx);
+    if (number == control_restore) ddv_pop(ctx);
+}
+
+void ddv_push(Context& ctx) {
+    ctx.directives.margin_stack.push_back(ctx.scanner.left_margin);
+}
+
+bool ddv_pop(Context& ctx) {
+    std::vector<int>& stack = ctx.directives.margin_stack;
+    if (stack.empty()) return false;
+    ctx.scanner.left_margin = stack.back();
+    stack.pop_back();
+    return true;
+}
+
+void dv_set_state(Context& ctx, int code, exp_list list) {
+    dv_update_ids(ctx, list);
+    switch (code) {
+    case set_code:
+        dv_set_direct(ctx, std::move(list), false);
+        break;
+    case reset_code:
+        dv_set_direct(ctx, std::move(list), true);
+        break;
+    case left_margin_code:
+        dv_left_margin(ctx, std::move(list));
+        break;
+    default:
+        break;
+    }
+}
+
+void dv_if_state(Context& ctx, bool elseif, exp_list list) {
+    dv_update_ids(ctx, list);
+    dv_print_if(ctx, std::move(list), elseif);
+}
+
+void dv_else_state(Context& ctx) {
+    d_flush_declarations(ctx);
+    print(ctx, "\n#else\n\n");
+    Directives& directives = ctx.directives;
+    if (directives.if_state == if_true)
+        directives.if_state = if_false;
+    else if (directives.if_state == if_false)
+        directives.if_state = if_true;
+    directives.in_else = true;
+}
+
+void dv_endif_state(Context& ctx) {
+    d_flush_declarations(ctx);
+    print(ctx, "\n#endif\n\n");
+    Directives& directives = ctx.directives;
+    directives.if_state = if_undetermined;
+    directives.saved_condition.clear();
+    directives.in_else = false;
+}
+
+void dv_print_condition(Context& ctx, exp_list& list) {
+    dv_eval_condition(ctx, list);
+    ee_print_exp(ctx, list, ee_condition);
+}
+
+void dv_switch_spelling(std::string& name) {
+    for (auto c = name.rbegin(); c != name.rend(); ++c) {
+        if (*c >= 'a' && *c <= 'z') {
+            *c = static_cast<char>(*c - 'a' + 'A');
+            return;
+        }
+    }
+}
+
+sym_entry* h_insert_dirctv_const(Context& ctx, std::string_view name) {
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = name;
+    entry->type_code = type_code::directive_type;
+    entry->usage = usage::directive_switch;
+    sym_entry* installed = ctx.symbols.h_insert(entry);
+    if (!installed) {
+        ctx.messages.log_printf("ERROR: h_install FAILED in %s\n", "h_insert_dirctv_const");
+        ctx.messages.error_flag = true;
+    }
+    return installed;
+}
+
+void dv_update_ids(Context& ctx, exp_list& list) {
+    for (exp_node& node : list) {
+        if (!is_identifier(node)) continue;
+        dv_switch_spelling(node.name);
+        if (!ctx.symbols.h_lookup(node.name)) h_insert_dirctv_const(ctx, node.name);
+    }
+}
+
+void dv_set_direct(Context& ctx, exp_list list, bool reset) {
+    if (!ctx.output.o_push_file(directive_file, true, false, Storage::memory)) {
+        ctx.messages.log_printf("ERROR! cannot open file \"%s\" in routine %s\n", directive_file,
+                                "dv_set_direct");
+        ctx.messages.error_flag = true;
+        return;
+    }
+    while (!list.empty()) {
+        auto comma = list.begin();
+        while (comma != list.end() && !is_operator(*comma, op_comma))
+            ++comma;
+        exp_list item;
+        item.splice(item.end(), list, list.begin(), comma);
+        if (comma != list.end()) list.pop_front();
+        if (!item.empty() && is_identifier(item.front())) print_switch_item(ctx, std::move(item), reset);
+    }
+    print(ctx, " \n*/");
+    ctx.output.o_pop_file();
+    place_directive_text(ctx);
+}
+
+void dv_left_margin(Context& ctx, exp_list list) {
+    auto first = list.begin();
+    if (first != list.end() && is_operator(*first, op_open)) ++first;
+    const bool whole_number = first != list.end() && first->kind == exp_constant &&
+                              first->value.kind >= val_binary && first->value.kind <= val_hex;
+    if (!whole_number) {
+        s_error(ctx, leftmargin_not_const);
+        return;
+    }
+    ctx.scanner.left_margin = first->value.number;
+}
+
+void dv_print_if(Context& ctx, exp_list list, bool elseif) {
+    d_flush_declarations(ctx);
+    if (elseif) print(ctx, "\n#endif\n");
+    print(ctx, "\n#if  ");
+    dv_print_condition(ctx, list);
+    print(ctx, " \n");
+    ctx.directives.saved_condition = std::move(list);
+    ctx.directives.in_else = false;
+}
+
+void dv_eval_condition(Context& ctx, const exp_list& list) {
+    int state = if_true;
+    int tokens = 0;
+    const exp_node* previous = nullptr;
+    for (const exp_node& node : list) {
+        const bool generated = is_generated(node, previous);
+        previous = &node;
+        if (generated) continue;
+        ++tokens;
+        if (!is_identifier(node)) continue;
+        const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+        state = entry && entry->usage == usage::directive_switch ? entry->flag : if_false;
+    }
+    ctx.directives.if_state = tokens > 1 ? if_undetermined : state;
+}
+
+} // namespace xlatr

@@ -1,0 +1,349 @@
+#include "translate/procedures.h"
+
+#include "declarations/directives.h"
+#include "declarations/emission.h"
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+#include "support/strings.h"
+#include "translate/labels.h"
+
+#include <algorithm>
+
+namespace xlatr {
+
+namespace {
+
+constexpr int no_such_case = 5;
+constexpr int interrupt_as_ordinary = 21;
+constexpr int procedure_within_procedure = 22;
+
+constexpr const char* header_text = "tmp_header.t";
+constexpr const char* function_text = "tmp_func.t";
+constexpr const char* opening_text = "st_func.t";
+
+// The C type word of a return type, with its trailing blank.
+const char* return_type_word(Context& ctx, int type) {
+    switch (type) {
+    case proc_untyped:
+        return "void ";
+    case 1:
+        return "BYTE ";
+    case 2:
+        return "WORD ";
+    case 3:
+        return "DWORD ";
+    case 4:
+        return "INTEGER ";
+    case 5:
+    case 8:
+        return "POINTER ";
+    case 6:
+        return "REAL ";
+    case 15:
+        return "BIT ";
+    default:
+        s_error(ctx, no_such_case);
+        return "";
+    }
+}
+
+bool is_static_storage(int storage) {
+    return storage == proc_plain || storage == proc_reentrant_code || storage == proc_interrupt;
+}
+
+bool is_reentrant_storage(int storage) {
+    return storage == proc_reentrant_code || storage == proc_public_reentrant;
+}
+
+scope_code storage_scope(int storage) {
+    switch (storage) {
+    case proc_public:
+    case proc_public_reentrant:
+    case proc_public_interrupt:
+        return scope_code::public_scope;
+    case proc_external:
+        return scope_code::external_scope;
+    default:
+        return scope_code::local_scope;
+    }
+}
+
+void print(Context& ctx, std::string_view text) {
+    ctx.output.print(text);
+}
+
+void indent_print(Context& ctx, std::string_view text) {
+    ctx.output.o_indent();
+    ctx.output.print(text);
+}
+
+std::string& prototypes(Context& ctx) {
+    return ctx.files.temps.open(header_text, false);
+}
+
+// Opens the function's own output and, above it, the scratch text that
+// captures the function's opening text.
+bool open_function_output(Context& ctx, procedure_frame& frame) {
+    frame.body_name = str_num_cat("tmp_proc", ++ctx.procedures.body_counter, ".t");
+    if (!ctx.output.o_push_file(frame.body_name, true, false, Storage::memory)) {
+        ctx.messages.log_printf("ERROR! cannot open file \"%s\" in routine %s\n", function_text,
+                                "p_declare_procedure");
+        ctx.messages.error_flag = true;
+        return false;
+    }
+    ctx.output.o_push_file(opening_text, true, false, Storage::memory);
+    print(ctx, "\n");
+    return true;
+}
+
+// The opening text becomes the procedure's header remarks: the first flush
+// of its declarations prints it in front of everything else.
+void pp_close_sim_remark(Context& ctx) {
+    ctx.output.o_pop_file();
+    ctx.remarks.r_swap_header();
+    ctx.remarks.r_read_file_as_remark(opening_text);
+    ctx.remarks.r_swap_header_back();
+    ctx.files.temps.remove(opening_text);
+}
+
+// "#if" with the condition of the region the procedure stands in; the false
+// branch of the region is selected with " == 0".
+void open_condition(Context& ctx) {
+    Directives& directives = ctx.directives;
+    indent_print(ctx, "#if ");
+    exp_list condition = e_copy_expr(directives.saved_condition);
+    dv_print_condition(ctx, condition);
+    if (directives.in_else) indent_print(ctx, " == 0");
+    indent_print(ctx, "\n\n");
+}
+
+void print_storage_class(Context& ctx, procedure_frame& frame) {
+    if (is_static_storage(frame.storage)) {
+        indent_print(ctx, "static\n");
+        if (!ctx.options.ansi_flag) prototypes(ctx) += "static ";
+    } else if (frame.storage == proc_external) {
+        if (ctx.options.ansi_flag)
+            frame.proc_type_text += "extern ";
+        else
+            indent_print(ctx, "extern ");
+    }
+}
+
+void print_return_type(Context& ctx, procedure_frame& frame, int type) {
+    const char* word = return_type_word(ctx, type);
+    if (ctx.options.ansi_flag) {
+        frame.proc_type_text += word;
+        return;
+    }
+    ctx.output.printf("%s\n", word);
+    if (!frame.proc_external) prototypes(ctx) += word;
+}
+
+void install_procedure(Context& ctx, const std::string& name, int type, int storage) {
+    auto entry = std::make_unique<sym_entry>();
+    entry->name = name;
+    entry->type_code = type == proc_untyped ? type_code::void_type : static_cast<type_code>(type);
+    entry->usage = type == proc_untyped ? usage::procedure : usage::typed_procedure;
+    entry->scope = storage_scope(storage);
+    if (!ctx.symbols.h_insert(entry)) s_warn_multiply_declared(ctx, name);
+}
+
+// The K&R heading line: Move(src,dst,n) for a function, a prototype with the
+// parameters in a remark for an EXTERNAL one.
+void print_knr_heading(Context& ctx, const procedure_frame& frame) {
+    const name_list& params = frame.proc_params;
+    ctx.output.o_indent();
+    if (!frame.proc_external) {
+        ctx.output.printf("%s(", frame.proc_name.c_str());
+        for (std::size_t i = 0; i < params.size(); ++i)
+            ctx.output.printf(i == 0 ? "%s" : ",%s", params[i].c_str());
+        print(ctx, ")\n");
+        prototypes(ctx) += frame.proc_name + "();\n";
+        return;
+    }
+    if (params.empty()) {
+        ctx.output.printf("%s(", frame.proc_name.c_str());
+        print(ctx, ");\n");
+        return;
+    }
+    ctx.output.printf("%s(/* ", frame.proc_name.c_str());
+    for (std::size_t i = 0; i < params.size(); ++i)
+        ctx.output.printf(i == 0 ? " %s" : ", %s", params[i].c_str());
+    print(ctx, " */);\n");
+}
+
+void open_scope(Context& ctx) {
+    if (!ctx.symbols.h_push_declare_block()) {
+        ctx.messages.log_printf("%s: ERROR - push alloc declare failed in line %d\n", ctx.message_file(),
+                                ctx.s_current_line());
+        ctx.messages.error_flag = true;
+    }
+    if (!ctx.symbols.h_alloc_declare_block()) {
+        ctx.messages.log_printf("%s: ERROR - alloc declare failed in line %d\n", ctx.message_file(),
+                                ctx.s_current_line());
+        ctx.messages.error_flag = true;
+    }
+}
+
+void mark_parameters(Context& ctx, const name_list& params) {
+    for (const std::string& param : params)
+        ctx.declarations.dd_set_id_pending(param, parameter_pending);
+}
+
+// The ANSI prototype repeats the header: the parameter declarations are
+// printed a second time into the prototype, after the header has taken
+// their remarks.
+void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name_list& params) {
+    std::string parameters;
+    if (params.empty()) {
+        parameters = "void";
+    } else {
+        mark_parameters(ctx, params);
+        std::string* previous = ctx.output.o_set_file(&parameters);
+        dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
+        ctx.output.o_set_file(previous);
+    }
+    std::string& header = prototypes(ctx);
+    if (is_static_storage(frame.storage)) header += "static ";
+    header += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
+}
+
+void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
+    const bool pending = frame.proc_header_pending;
+    if (pending)
+        indent_print(ctx, format("%s %s(", frame.proc_type_text.c_str(), frame.proc_name.c_str()));
+    name_list params = std::move(frame.proc_params);
+    frame.proc_params.clear();
+    if (!params.empty()) {
+        mark_parameters(ctx, params);
+        dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
+    }
+    if (pending) {
+        if (!frame.proc_external) {
+            indent_print(ctx, params.empty() ? "void)\n{\n" : ")\n{\n");
+            write_ansi_prototype(ctx, frame, params);
+            ctx.output.o_indent_in();
+        } else {
+            indent_print(ctx, params.empty() ? "void);\n" : ");\n");
+        }
+    }
+    frame.proc_header_pending = false;
+}
+
+void p_func_parms_knr(Context& ctx, procedure_frame& frame) {
+    if (!frame.proc_params.empty()) {
+        mark_parameters(ctx, frame.proc_params);
+        if (!frame.proc_external) {
+            dd_flush_simple_dec(ctx, parameter_pending);
+            indent_print(ctx, "{\n");
+        }
+        frame.proc_params.clear();
+        ctx.output.o_indent_in();
+    } else if (frame.proc_header_pending) {
+        indent_print(ctx, "{\n");
+        ctx.output.o_indent_in();
+    }
+    frame.proc_header_pending = false;
+}
+
+// Appends the finished function to the function text of the unit.
+void close_function_output(Context& ctx, const procedure_frame& frame) {
+    ctx.output.o_pop_file();
+    TempStore& temps = ctx.files.temps;
+    if (const std::string* body = temps.find(frame.body_name)) {
+        std::string text = *body;
+        temps.open(function_text, false) += text;
+    }
+    temps.remove(frame.body_name);
+}
+
+} // namespace
+
+bool p_declare_procedure(Context& ctx, const std::string& name, name_list params, int type, int storage) {
+    if (ctx.blocks.b_in_procedure()) s_error(ctx, procedure_within_procedure);
+
+    procedure_frame& frame = ctx.procedures.frames.emplace_back();
+    frame.proc_params = std::move(params);
+    frame.proc_name = name;
+    frame.storage = storage;
+    frame.proc_external = storage == proc_external;
+    frame.in_condition = !ctx.directives.saved_condition.empty();
+
+    dd_flush_simple_dec(ctx, ordinary_pending);
+    ctx.declarations.release_pending();
+
+    prototypes(ctx);
+    frame.proc_header_pending = true;
+    if (!frame.proc_external) {
+        if (!open_function_output(ctx, frame)) return false;
+        print(ctx, "\n\n\n");
+    }
+    ctx.remarks.r_flush_pending_remarks();
+    if (frame.in_condition) open_condition(ctx);
+
+    ctx.blocks.b_push_block(is_reentrant_storage(storage) ? BlockKind::reentrant_procedure
+                                                          : BlockKind::procedure);
+    frame.proc_reentrant = is_reentrant_storage(storage);
+    if (storage == proc_interrupt || storage == proc_public_interrupt) s_error(ctx, interrupt_as_ordinary);
+    print_storage_class(ctx, frame);
+    print_return_type(ctx, frame, type);
+    install_procedure(ctx, name, type, storage);
+    if (!ctx.options.ansi_flag) print_knr_heading(ctx, frame);
+
+    open_scope(ctx);
+    if (!frame.proc_external) pp_close_sim_remark(ctx);
+    return true;
+}
+
+void p_func_parms(Context& ctx) {
+    procedure_frame* frame = ctx.procedures.current();
+    if (!frame) return;
+    if (ctx.options.ansi_flag)
+        p_func_parms_ansi(ctx, *frame);
+    else
+        p_func_parms_knr(ctx, *frame);
+}
+
+void p_proc_end(Context& ctx, const std::string& label) {
+    procedure_frame* current = ctx.procedures.current();
+    if (!current) return;
+    const procedure_frame frame = *current;
+    if (frame.proc_external && !ctx.options.ansi_flag)
+        dd_discard_pending(ctx);
+    else
+        d_flush_declarations(ctx);
+
+    if (!ctx.symbols.h_free_declare_block()) {
+        ctx.messages.log_printf("%s: ERROR - free alloc declare failed in line %d\n", ctx.message_file(),
+                                ctx.s_current_line());
+        ctx.messages.error_flag = true;
+    }
+    if (!frame.proc_external) {
+        ctx.output.o_indent_out();
+        if (!label.empty()) {
+            lb_insert_label(ctx, label, scope_code::local_scope, 1);
+            ctx.output.o_indent();
+            ctx.output.printf("%s: ;\n", label.c_str());
+        }
+        indent_print(ctx, "}\n");
+    }
+    if (frame.in_condition) indent_print(ctx, "\n#endif\n");
+    if (!frame.proc_external) close_function_output(ctx, frame);
+    ctx.blocks.b_pop_block();
+    ctx.procedures.frames.pop_back();
+}
+
+bool p_is_param(const Context& ctx, std::string_view name) {
+    const procedure_frame* frame = ctx.procedures.current();
+    if (!frame) return false;
+    const name_list& params = frame->proc_params;
+    return std::find(params.begin(), params.end(), name) != params.end();
+}
+
+bool p_in_reentrant(const Context& ctx) {
+    const procedure_frame* frame = ctx.procedures.current();
+    return ctx.blocks.b_in_procedure() && frame && frame->proc_reentrant;
+}
+
+} // namespace xlatr
