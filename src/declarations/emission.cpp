@@ -43,6 +43,7 @@ bool flush_procedure_declarations(Context& ctx) {
     if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
     if (!ctx.declarations.pending().empty()) print(ctx, "\n");
     ctx.declarations.release_pending();
+    p_copy_lifted_params(ctx);
     return true;
 }
 
@@ -223,7 +224,7 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
         type_here = true;
     }
     if (!type_here) print(ctx, ",");
-    print(ctx, entry->name);
+    print(ctx, entry->lifted_name.empty() ? entry->name : entry->lifted_name);
     dd_array_dec(ctx, entry->array_spec ? &*entry->array_spec : nullptr);
 
     loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
@@ -236,6 +237,17 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
                                 entry->name.c_str());
     }
     return dec_printed;
+}
+
+void dd_flush_param_copy_dec(Context& ctx, const sym_entry& param, std::string_view copy) {
+    ctx.output.o_indent();
+    print(ctx, "static ");
+    if (param.type_code == type_code::structure_type && !param.structure_type_name.empty())
+        ctx.output.printf("%s %s ", param.structure_type_name.c_str(), dd_mem_space(ctx, param.memory_space));
+    else
+        dd_type_dec(ctx, param, param.type ? &*param.type : nullptr);
+    print(ctx, copy);
+    print(ctx, ";\n");
 }
 
 int dd_flush_single_dec_line(Context& ctx, std::string_view name, bool newline, bool in_union) {

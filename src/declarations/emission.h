@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xlatr {
@@ -39,6 +40,12 @@ class Declarations {
     void dd_set_id_pending(std::string_view name, int value);
     // Forgets the whole list (after a successful flush).
     void release_pending() { pending_.clear(); }
+    // Sets the list aside while an inner procedure is translated, and puts
+    // it back behind what is pending then.
+    std::vector<kept_id> take_pending() { return std::exchange(pending_, {}); }
+    void restore_pending(std::vector<kept_id> kept) {
+        pending_.insert(pending_.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
+    }
 
     std::vector<kept_id>& pending() { return pending_; }
     const std::vector<kept_id>& pending() const { return pending_; }
@@ -85,6 +92,10 @@ enum single_dec_result : int {
 int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool continuation, bool in_union);
 // The same as a whole line, as unions print their members.
 int dd_flush_single_dec_line(Context& ctx, std::string_view name, bool newline, bool in_union);
+
+// The file-scope copy of a parameter that procedures nested in its own
+// procedure reach: static, the parameter's type, the copy's name.
+void dd_flush_param_copy_dec(Context& ctx, const sym_entry& param, std::string_view copy);
 
 // Printing pieces.
 void dd_extern_dec(Context& ctx, const loc_var_attr* attrs, bool may_be_static, bool has_values);

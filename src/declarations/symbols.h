@@ -99,6 +99,10 @@ struct sym_entry {
     // Union members: the C expression that reaches the variable. Named
     // constants: the name in capitals.
     std::string access_path;
+    // A local lifted to file scope under another name, because its own
+    // clashes there: the name it is declared by (references use the access
+    // path, which holds the same name).
+    std::string lifted_name;
     // The records of a variable's declaration. A structure type's own entry
     // holds its member list in `type`.
     std::optional<xlatr::array_spec> array_spec;

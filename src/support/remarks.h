@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xlatr {
@@ -53,6 +54,10 @@ class Remarks {
     void r_flush_remarks();
     void r_flush_pending_remarks();
     void r_flush_header_remarks();
+    // Sets the procedure header list aside while an inner procedure is
+    // declared, and puts it back.
+    remark_list take_header() { return std::exchange(header_, {}); }
+    void restore_header(remark_list header) { header_ = std::move(header); }
 
     // Hand kept text over to a declaration record.
     remark_list r_take_remarks(bool has_at);

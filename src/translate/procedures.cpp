@@ -258,10 +258,130 @@ void close_function_output(Context& ctx, const procedure_frame& frame) {
     temps.remove(frame.body_name);
 }
 
+// Whether a C name is taken at file scope: by a declaration of the module
+// (not a label or a macro, which live elsewhere in C) or by a function, a
+// lifted local or a parameter copy.
+bool taken_at_file_scope(Context& ctx, const std::string& name) {
+    if (ctx.procedures.file_scope_names.count(name) != 0) return true;
+    const sym_entry* entry = ctx.symbols.h_lookup_global(name);
+    if (!entry) return false;
+    switch (entry->usage) {
+    case usage::array_variable:
+    case usage::procedure:
+    case usage::typed_procedure:
+    case usage::structure_variable:
+    case usage::pointer_scalar:
+    case usage::scalar:
+    case usage::structure_type:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A free C name derived from the procedure's name and the local's:
+// proc_name, then proc_name_2, proc_name_3 ... should that be taken too.
+std::string unique_lifted_name(Context& ctx, const std::string& procedure, const std::string& name) {
+    const std::string base = procedure + "_" + name;
+    std::string candidate = base;
+    for (int n = 2; taken_at_file_scope(ctx, candidate); ++n)
+        candidate = base + "_" + std::to_string(n);
+    return candidate;
+}
+
+bool is_variable(const sym_entry& entry) {
+    switch (entry.usage) {
+    case usage::array_variable:
+    case usage::structure_variable:
+    case usage::pointer_scalar:
+    case usage::scalar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Gives each parameter declared so far its file-scope copy; the parameter
+// itself stays pending for the function's header.
+void lift_parameters(Context& ctx, procedure_frame& outer) {
+    for (const std::string& param : outer.proc_params) {
+        sym_entry* entry = ctx.symbols.h_lookup(param);
+        if (!entry || entry->flag != 1 || !is_variable(*entry) || !entry->access_path.empty()) continue;
+        const std::string copy = unique_lifted_name(ctx, outer.proc_name, param);
+        ctx.procedures.file_scope_names.insert(copy);
+        entry->access_path = copy;
+        outer.param_copies.emplace_back(copy, param);
+        ctx.declarations.dd_set_id_pending(param, parameter_pending);
+        dd_flush_param_copy_dec(ctx, *entry, copy);
+    }
+}
+
+// A local keeps its name at file scope unless that name is taken there.
+void lift_locals(Context& ctx, const procedure_frame& outer) {
+    for (const kept_id& id : ctx.declarations.pending()) {
+        if (id.pending != ordinary_pending) continue;
+        sym_entry* entry = ctx.symbols.h_lookup(id.name);
+        if (!entry || !is_variable(*entry)) continue;
+        if (taken_at_file_scope(ctx, entry->name)) {
+            entry->lifted_name = unique_lifted_name(ctx, outer.proc_name, entry->name);
+            entry->access_path = entry->lifted_name;
+        }
+        ctx.procedures.file_scope_names.insert(entry->lifted_name.empty() ? entry->name : entry->lifted_name);
+    }
+    dd_flush_simple_dec(ctx, ordinary_pending);
+}
+
+// An inner procedure is declared: the enclosing one's declarations so far go
+// to file scope, ahead of every function that may use them, and what the
+// enclosing procedure still needs for its own header waits until the inner
+// one has ended.
+void lift_enclosing(Context& ctx, procedure_frame& outer) {
+    outer.lifted = true;
+    lift_parameters(ctx, outer);
+    lift_locals(ctx, outer);
+    // Everything printed into the enclosing function so far stands in front
+    // of its header, at file scope: typedefs, constants and now its locals.
+    TempStore& temps = ctx.files.temps;
+    std::string& body = temps.open(outer.body_name, false);
+    temps.open(function_text, false) += body;
+    body.clear();
+
+    std::vector<kept_id> pending = ctx.declarations.take_pending();
+    for (kept_id& id : pending)
+        if (id.pending == parameter_pending) outer.saved_pending.push_back(std::move(id));
+    outer.saved_header = ctx.remarks.take_header();
+}
+
+// The inner procedure has ended: the enclosing one takes up its header and
+// its pending parameters again.
+void resume_enclosing(Context& ctx) {
+    procedure_frame* outer = ctx.procedures.current();
+    if (!outer || !outer->lifted) return;
+    ctx.declarations.restore_pending(std::move(outer->saved_pending));
+    outer->saved_pending.clear();
+    ctx.remarks.restore_header(std::move(outer->saved_header));
+    outer->saved_header = {};
+}
+
 } // namespace
 
+void p_copy_lifted_params(Context& ctx) {
+    procedure_frame* frame = ctx.procedures.current();
+    if (!frame || frame->proc_header_pending) return;
+    for (const auto& [copy, param] : frame->param_copies) {
+        ctx.output.o_indent();
+        ctx.output.printf("%s = %s;\n", copy.c_str(), param.c_str());
+    }
+    frame->param_copies.clear();
+}
+
 bool p_declare_procedure(Context& ctx, const std::string& name, name_list params, int type, int storage) {
-    if (ctx.blocks.b_in_procedure()) s_error(ctx, procedure_within_procedure);
+    // A REENTRANT procedure's locals are automatic: no function made from an
+    // inner procedure could reach them.
+    procedure_frame* outer = ctx.procedures.current();
+    const bool lifting = outer && !outer->proc_reentrant && !outer->proc_external;
+    if (ctx.blocks.b_in_procedure() && !lifting) s_error(ctx, procedure_within_procedure);
+    if (lifting) lift_enclosing(ctx, *outer);
 
     procedure_frame& frame = ctx.procedures.frames.emplace_back();
     frame.proc_params = std::move(params);
@@ -270,8 +390,11 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     frame.proc_external = storage == proc_external;
     frame.in_condition = !ctx.directives.saved_condition.empty();
 
-    dd_flush_simple_dec(ctx, ordinary_pending);
-    ctx.declarations.release_pending();
+    if (!lifting) {
+        dd_flush_simple_dec(ctx, ordinary_pending);
+        ctx.declarations.release_pending();
+    }
+    ctx.procedures.file_scope_names.insert(name);
 
     prototypes(ctx);
     frame.proc_header_pending = true;
@@ -332,6 +455,7 @@ void p_proc_end(Context& ctx, const std::string& label) {
     if (!frame.proc_external) close_function_output(ctx, frame);
     ctx.blocks.b_pop_block();
     ctx.procedures.frames.pop_back();
+    resume_enclosing(ctx);
 }
 
 bool p_is_param(const Context& ctx, std::string_view name) {

@@ -7,9 +7,13 @@
 // text of one function is never split by another.
 #pragma once
 
+#include "declarations/emission.h"
 #include "declarations/records.h"
+#include "support/remarks.h"
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace xlatr {
@@ -45,6 +49,17 @@ struct procedure_frame {
     bool in_condition = false;
     // The scratch text that collects the function until its END.
     std::string body_name;
+
+    // A procedure that contains procedures: its locals live at file scope,
+    // and its parameters are copied at entry into file-scope variables, so
+    // that the functions made from the inner procedures reach them.
+    bool lifted = false;
+    // Copy name and parameter name, assigned when the function starts.
+    std::vector<std::pair<std::string, std::string>> param_copies;
+    // What the procedure had pending, and its opening text, while an inner
+    // procedure is translated.
+    std::vector<kept_id> saved_pending;
+    remark_list saved_header;
 };
 
 class Procedures {
@@ -53,6 +68,9 @@ class Procedures {
     std::vector<procedure_frame> frames;
     // Numbers the scratch texts of function bodies.
     int body_counter = 0;
+    // C names taken at file scope besides the module's own declarations:
+    // functions, lifted locals and parameter copies.
+    std::set<std::string, std::less<>> file_scope_names;
 
     procedure_frame* current() { return frames.empty() ? nullptr : &frames.back(); }
     const procedure_frame* current() const { return frames.empty() ? nullptr : &frames.back(); }
@@ -66,6 +84,10 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
 void p_func_parms(Context& ctx);
 // The END of a procedure, with the label written in front of END (or empty).
 void p_proc_end(Context& ctx, const std::string& label);
+
+// At the start of a function whose procedure contains procedures: copies the
+// parameters into their file-scope variables (once).
+void p_copy_lifted_params(Context& ctx);
 
 // `name` is a parameter of the procedure being declared.
 bool p_is_param(const Context& ctx, std::string_view name);
