@@ -337,13 +337,19 @@ void lift_locals(Context& ctx, const procedure_frame& outer) {
 // one has ended.
 void lift_enclosing(Context& ctx, procedure_frame& outer) {
     outer.lifted = true;
+    std::string lifted;
+    std::string* previous = ctx.output.o_set_file(&lifted);
     lift_parameters(ctx, outer);
     lift_locals(ctx, outer);
+    ctx.output.o_set_file(previous);
     // Everything printed into the enclosing function so far stands in front
-    // of its header, at file scope: typedefs, constants and now its locals.
+    // of its header, at file scope: typedefs, constants and now, after a
+    // blank line, its locals.
     TempStore& temps = ctx.files.temps;
     std::string& body = temps.open(outer.body_name, false);
-    temps.open(function_text, false) += body;
+    std::string& functions = temps.open(function_text, false);
+    functions += body;
+    if (!lifted.empty()) functions += "\n" + lifted;
     body.clear();
 
     std::vector<kept_id> pending = ctx.declarations.take_pending();
