@@ -412,28 +412,15 @@ static void test_machine(void) {
     expect("defaults again", 0, inwordW(0x300), 0);
 }
 
-static int spelled_as_scanned(const char* name) {
-    static const char* const capitalised[] = {"Double", "Float",  "Int",      "Signed", "Unsigned", "Long",
-                                              "Short",  "Char",   "Void",     "Static", "For",      "Extern",
-                                              "Switch", "Break",  "Continue", "Ushort", "Uchar",    "Ulong",
-                                              "Strlen", "Printf", "Sprintf",  "Strcpy"};
-    unsigned i;
-    if (name[0] >= 'a' && name[0] <= 'z') return 1;
-    for (i = 0; i < sizeof capitalised / sizeof capitalised[0]; ++i)
-        if (strcmp(name, capitalised[i]) == 0) return 1;
-    return 0;
-}
-
-/* builtin.h declares every C name of the table, so a name used twice would
- * be declared twice; a PL/M name and type given twice would hide a record. */
+/* The translator declares the function of every record in builtin.h and
+ * warns when a name is declared twice, so each C name may stand in one record
+ * only; a PL/M name given twice for one type would hide the earlier record. */
 static void test_table(void) {
     unsigned i;
     unsigned j;
     expect("records in xlatr.bf", 0, bf_record_count > 0, 1);
     for (i = 0; i < bf_record_count; ++i) {
         const struct bf_record* record = &bf_records[i];
-        expect(record->plm_name, (int)i, (unsigned long)spelled_as_scanned(record->plm_name), 1);
-        expect(record->c_name, (int)i, record->function != NULL, 1);
         for (j = 0; j < i; ++j) {
             expect(record->c_name, (int)i, strcmp(record->c_name, bf_records[j].c_name) != 0, 1);
             expect(record->plm_name, (int)i,
