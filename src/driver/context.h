@@ -17,6 +17,7 @@
 #include "support/output.h"
 #include "support/remarks.h"
 #include "translate/blocks.h"
+#include "translate/builtins.h"
 #include "translate/do_case.h"
 #include "translate/expressions.h"
 #include "translate/procedures.h"
@@ -69,6 +70,7 @@ class Context {
     Statements statements;
     DoCase do_case;
     Procedures procedures;
+    Builtins builtins;
     Parser parser;
 
     int s_current_line() const { return scanner.s_current_line(); }

@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "frontend/first_pass.h"
+#include "translate/builtins.h"
 #include "support/strings.h"
 
 #include <new>
@@ -26,14 +27,14 @@ constexpr const char* usage_text = "Usage : xlatr [ -c -k ] filename\n\n"
 
 constexpr const char* banner = "xlatr: PL/M to C translator, version 0.1\n";
 
-constexpr const char* builtin_h_text = "typedef void   (*PROC_ptr)();\n"
-                                       "typedef unsigned char  BYTE;\n"
-                                       "typedef unsigned short WORD;\n"
-                                       "typedef unsigned long  DWORD;\n"
-                                       "typedef short   INTEGER;\n"
-                                       "typedef float   REAL;\n"
-                                       "typedef char *  POINTER;\n"
-                                       "\n\n";
+constexpr const char* builtin_h_types = "typedef void   (*PROC_ptr)();\n"
+                                        "typedef unsigned char  BYTE;\n"
+                                        "typedef unsigned short WORD;\n"
+                                        "typedef unsigned long  DWORD;\n"
+                                        "typedef short   INTEGER;\n"
+                                        "typedef float   REAL;\n"
+                                        "typedef char *  POINTER;\n";
+constexpr const char* builtin_h_bit = "typedef unsigned char  BIT;\n";
 
 // The part of a source name after its last `\` or `:`.
 std::string_view base_name(std::string_view source) {
@@ -94,15 +95,21 @@ bool read_configuration(Context& ctx) {
     return true;
 }
 
-// Writes builtin.h. When it cannot be created its text goes to the current
-// output stream, which at this point is the standard output.
+// Writes builtin.h: the C types of the PL/M base types, then, while builtin.h
+// is the current output stream, the declarations of the built-in table's C
+// functions. When it cannot be created its text goes to the current output
+// stream, which at this point is the standard output.
 void write_builtin_h(Context& ctx) {
     std::string path = builtin_h_path(ctx);
     ctx.output.refuse_input_overwrite(path);
     std::string text;
     bool created = ctx.files.create(path, false);
     std::string* previous = created ? ctx.output.o_set_file(&text) : nullptr;
-    ctx.output.print(builtin_h_text);
+    ctx.output.print(builtin_h_types);
+    // PL/M-51's BIT type has no C type of its own.
+    if (ctx.options.plm51_flag || ctx.options.c51_flag) ctx.output.print(builtin_h_bit);
+    ctx.output.print("\n\n");
+    blt_init(ctx);
     if (created) {
         ctx.output.o_set_file(previous);
         ctx.files.append(path, text);

@@ -2,6 +2,7 @@
 
 #include "declarations/symbols.h"
 #include "driver/context.h"
+#include "translate/builtins.h"
 #include "support/messages.h"
 #include "support/strings.h"
 
@@ -701,66 +702,25 @@ bool ee_check_struct_loc_ref(Context& ctx, const exp_node& node) {
     return !(entry->usage == usage::array_variable && node.member_args.empty());
 }
 
-// ------------------------------------------------------ declared names
-
-const std::string& s_access_name(const sym_entry& entry) {
-    return entry.access_path.empty() ? entry.name : entry.access_path;
-}
-
-int s_trnslt_var(Context& ctx, const std::string& name) {
-    const sym_entry* entry = ctx.symbols.h_lookup(name);
-    if (entry == nullptr) return 0;
-    switch (entry->usage) {
-    case usage::array_variable:
-    case usage::structure_variable:
-    case usage::pointer_scalar:
-    case usage::scalar:
-        if (is_based(*entry)) {
-            print_based_name(ctx, *entry);
-            break;
-        }
-        ctx.output.print(s_access_name(*entry));
-        break;
-    case usage::procedure:
-    case usage::typed_procedure:
-    case usage::ignored_literal:
-    case usage::constant:
-    case usage::label:
-    case usage::directive_switch:
-        ctx.output.print(s_access_name(*entry));
-        break;
-    default:
-        break;
-    }
-    return 1;
-}
-
 // ------------------------------------------------------------- hooks
 
 void print_undeclared_identifier(Context& ctx, exp_node& node) {
     if (node.size_flag == 1) {
-        // The size of a name that is not declared (a type name such as
-        // "BYTE "): sizeof of the node printed on its own.
-        node.size_flag = 0;
-        ctx.output.print("sizeof(");
-        ee_parse_exp_node(ctx, node);
-        ctx.output.print(")");
-        node.size_flag = 1;
+        // A size leaf (a type name such as "BYTE "): SIZE of the node alone.
+        exp_node call;
+        call.kind = exp_identifier;
+        call.name = "size";
+        call.args.push_back(node);
+        call.args.front().size_flag = 0;
+        blt_size(ctx, call);
         return;
     }
-    // The built-in dispatch (SIZE, LENGTH, LAST and the xlatr.bf table) goes
-    // here, before the plain form.
+    if (blt_dispatch(ctx, node)) return;
     ctx.output.print(node.name);
     if (node.args.empty()) return;
     ctx.output.print("(");
     ee_print_exp(ctx, node.args, ee_value);
     ctx.output.print(")");
-}
-
-void print_based_name(Context& ctx, const sym_entry& entry) {
-    ctx.messages.log_printf("%s: INTERNAL - BASED variable \"%s\" cannot be translated yet in line %d\n",
-                            ctx.message_file(), entry.name.c_str(), ctx.s_current_line());
-    ctx.messages.error_flag = true;
 }
 
 } // namespace xlatr

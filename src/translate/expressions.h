@@ -132,18 +132,16 @@ bool ee_check_struct_loc_ref(Context& ctx, const exp_node& node);
 void ee_logical_pass(exp_list& list, int mode);
 
 // The C name of a declared variable: its access path when it has one (union
-// members, named constants), else its name.
+// members, named constants, lifted names), else its name.
 const std::string& s_access_name(const sym_entry& entry);
-// Prints the C form of a declared name; 0 (nothing printed) when the name is
-// not declared.
+// Prints the C form of a declared name, a BASED variable as the dereference
+// of its base pointer; 0 (nothing printed) when the name is not declared.
 int s_trnslt_var(Context& ctx, const std::string& name);
 
 // Hooks for the parts still to come.
 // Prints an identifier that the PL/M source does not declare. Built-ins
 // (SIZE, LENGTH, LAST, the xlatr.bf table) and size leaves belong here.
 void print_undeclared_identifier(Context& ctx, exp_node& node);
-// Prints the dereference of a BASED variable for s_trnslt_var.
-void print_based_name(Context& ctx, const sym_entry& entry);
 
 // The printing state of a run.
 class Expressions {

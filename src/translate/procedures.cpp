@@ -225,7 +225,7 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
             write_ansi_prototype(ctx, frame, params);
             ctx.output.o_indent_in();
         } else {
-            indent_print(ctx, params.empty() ? "void);\n" : ");\n");
+            indent_print(ctx, params.empty() && !frame.open_parameter_list ? "void);\n" : ");\n");
         }
     }
     frame.proc_header_pending = false;

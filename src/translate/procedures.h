@@ -47,6 +47,9 @@ struct procedure_frame {
     std::string proc_type_text;
     // The procedure stands in a conditional-compilation region.
     bool in_condition = false;
+    // An EXTERNAL C function declared without a parameter list, so that
+    // every call may pass arguments (the functions of the built-in table).
+    bool open_parameter_list = false;
     // The scratch text that collects the function until its END.
     std::string body_name;
 

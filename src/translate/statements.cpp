@@ -3,6 +3,7 @@
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/context.h"
+#include "translate/builtins.h"
 #include "translate/labels.h"
 
 namespace xlatr {
@@ -120,10 +121,13 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
             print_indirect_call(callee, args);
             return;
         }
-        // The name as the scanner delivered it: a procedure needs no
-        // translation of its own.
-        ctx_.output.printf("%s(", name.c_str());
-        ee_print_exp(ctx_, args, ee_value);
+        // A procedure is called by the name the scanner delivered; a
+        // built-in of the table that the source does not declare calls the
+        // C function for the type of its first argument.
+        exp_list call = e_get_id(name, std::move(args));
+        if (!entry) blt_translate_call(ctx_, call.front());
+        ctx_.output.printf("%s(", call.front().name.c_str());
+        ee_print_exp(ctx_, call.front().args, ee_value);
         ctx_.output.print(");\n");
     });
 }

@@ -5,5 +5,6 @@ typedef unsigned long  DWORD;
 typedef short   INTEGER;
 typedef float   REAL;
 typedef char *  POINTER;
+typedef unsigned char  BIT;
 
 
