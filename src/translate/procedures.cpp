@@ -107,15 +107,19 @@ void pp_close_sim_remark(Context& ctx) {
     ctx.files.temps.remove(opening_text);
 }
 
-// "#if" with the condition of the region the procedure stands in; the false
-// branch of the region is selected with " == 0".
+// "#if" with the condition of the region the procedure stands in. The false
+// branch of the region is selected with " == 0" behind the condition in
+// parentheses: a bare "(x)&1 == 0" would test x & (1 == 0), which is never
+// true. Printing the condition must not change what is known of the region.
 void open_condition(Context& ctx) {
     Directives& directives = ctx.directives;
-    indent_print(ctx, "#if ");
+    const int if_state = directives.if_state;
+    indent_print(ctx, directives.in_else ? "#if (" : "#if ");
     exp_list condition = e_copy_expr(directives.saved_condition);
     dv_print_condition(ctx, condition);
-    if (directives.in_else) indent_print(ctx, " == 0");
+    if (directives.in_else) indent_print(ctx, ") == 0");
     indent_print(ctx, "\n\n");
+    directives.if_state = if_state;
 }
 
 void print_storage_class(Context& ctx, procedure_frame& frame) {

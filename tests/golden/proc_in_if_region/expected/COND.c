@@ -42,7 +42,7 @@ void  quick(void)
 
 
 
-#if (fasT)&1 == 0
+#if ((fasT)&1) == 0
 
 static
 void  slow(void)
