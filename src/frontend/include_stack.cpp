@@ -1,6 +1,7 @@
 #include "frontend/include_stack.h"
 
 #include "driver/context.h"
+#include "support/messages.h"
 
 namespace xlatr {
 
@@ -15,6 +16,22 @@ bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_o
     if (!is_macro) inputs_read_.push_back(record.name);
     push(std::move(record));
     return true;
+}
+
+IncludeStack::include_result IncludeStack::i_push_include(const std::string& path, bool owns_output) {
+    constexpr std::size_t path_capacity = 250;
+    std::string name = ctx_.include_map.inc_map_path(path, path_capacity);
+    std::vector<std::string> variants = ctx_.files.case_variants(name);
+    if (variants.size() > 1) {
+        s_fatal_include_ambiguous(ctx_, path, variants);
+        return include_result::refused;
+    }
+    if (variants.size() == 1) name = variants.front();
+    if (i_reading_file(name)) {
+        s_fatal_include_cycle(ctx_, path);
+        return include_result::refused;
+    }
+    return i_push_file(name, false, owns_output) ? include_result::opened : include_result::missing;
 }
 
 void IncludeStack::i_push_text(std::string name, std::string text, bool is_macro) {

@@ -42,6 +42,13 @@ class IncludeStack {
     // Opens a file (read from disk) on top of the stack; false when it cannot
     // be read.
     bool i_push_file(std::string_view name, bool is_macro, bool owns_output);
+    // Opens the file of an $INCLUDE path as the include map directs. A file
+    // that does not exist as spelled is looked for once more among the files
+    // of its directory whose names differ only in case: one is used, several
+    // are an error. Cycles and ambiguity are reported here; a missing file is
+    // left to the caller, whose message depends on the pass.
+    enum class include_result { opened, missing, refused };
+    include_result i_push_include(const std::string& path, bool owns_output);
     // Pushes a text held in memory (a macro's replacement text).
     void i_push_text(std::string name, std::string text, bool is_macro);
     // Drops the top input; false when no input remains.

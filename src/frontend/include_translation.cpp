@@ -59,13 +59,13 @@ bool s_inc_state(Context& ctx, const std::string& path, std::size_t dir_length) 
         ctx.remarks.r_flush_remarks();
     }
     const std::string output = include_output_path(ctx, path, dir_length);
-    const std::string input = ctx.include_map.inc_map_path(path, include_text_capacity);
-    if (ctx.includes.i_reading_file(input)) {
-        s_fatal_include_cycle(ctx, path);
-        return false;
-    }
-    if (!ctx.includes.i_push_file(input, false, true)) {
+    switch (ctx.includes.i_push_include(path, true)) {
+    case IncludeStack::include_result::opened:
+        break;
+    case IncludeStack::include_result::missing:
         s_error(ctx, include_not_found);
+        return false;
+    case IncludeStack::include_result::refused:
         return false;
     }
     if (in_procedure) return true;

@@ -598,12 +598,8 @@ void Scanner::s_include_file() {
         s_error(ctx_, 23);
         return;
     }
-    std::string name = ctx_.include_map.inc_map_path(include_path_, include_path_capacity);
-    if (ctx_.includes.i_reading_file(name)) {
-        s_fatal_include_cycle(ctx_, include_path_);
-        return;
-    }
-    if (!ctx_.includes.i_push_file(name, false, false)) s_fatal_include_missing(ctx_, include_path_);
+    if (ctx_.includes.i_push_include(include_path_, false) == IncludeStack::include_result::missing)
+        s_fatal_include_missing(ctx_, include_path_);
 }
 
 // Reads "(" path ")" into the path buffer: names in C spelling, numbers as

@@ -1,5 +1,6 @@
 #include "support/files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -48,6 +49,29 @@ std::optional<std::string> FileLayer::read(std::string_view name) const {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
+    std::vector<std::string> variants;
+    std::error_code ec;
+    const std::filesystem::path path = resolve(name);
+    if (std::filesystem::exists(path, ec)) return variants;
+    const std::size_t dir_length = name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
+    auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    const std::string wanted = lower(std::string(name.substr(dir_length)));
+    std::filesystem::path dir = path.parent_path();
+    if (dir.empty()) dir = ".";
+    for (const auto& item : std::filesystem::directory_iterator(dir, ec)) {
+        const std::string file = item.path().filename().string();
+        if (lower(file) == wanted && !item.is_directory(ec))
+            variants.push_back(std::string(name.substr(0, dir_length)) + file);
+    }
+    std::sort(variants.begin(), variants.end());
+    return variants;
 }
 
 bool FileLayer::create(std::string_view name, bool append) const {

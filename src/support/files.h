@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xlatr {
 
@@ -41,6 +42,11 @@ class FileLayer {
     bool same_file(std::string_view a, std::string_view b) const;
 
     std::optional<std::string> read(std::string_view name) const;
+    // The files of `name`'s directory whose names differ from its file name
+    // in case only, each as the directory part of `name` followed by its
+    // real file name; empty when `name` itself exists or the directory
+    // cannot be listed.
+    std::vector<std::string> case_variants(std::string_view name) const;
     // Opens with "w" (truncating) or "a" semantics and closes again; tells
     // whether the file could be opened.
     bool create(std::string_view name, bool append) const;

@@ -160,6 +160,15 @@ void s_fatal_include_missing(Context& ctx, std::string_view name) {
     ctx.messages.error_flag = true;
 }
 
+void s_fatal_include_ambiguous(Context& ctx, std::string_view name, const std::vector<std::string>& files) {
+    std::string list;
+    for (const std::string& file : files)
+        list += (list.empty() ? "\"" : ", \"") + file + "\"";
+    ctx.messages.log_printf("%s: fatal! include file \"%s\" matches several files: %s in line %d\n",
+                            ctx.message_file(), std::string(name).c_str(), list.c_str(), ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
 void s_fatal_include_cycle(Context& ctx, std::string_view name) {
     ctx.messages.log_printf("%s: fatal! include file \"%s\" includes itself in line %d\n", ctx.message_file(),
                             std::string(name).c_str(), ctx.s_current_line());

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xlatr {
 
@@ -50,6 +51,8 @@ bool s_error_defined(int number);
 void s_warn_multiply_declared(Context& ctx, std::string_view name);
 void s_fatal_include_missing(Context& ctx, std::string_view name);
 // An include of a file that is still being read, directly or through others.
+// An $INCLUDE whose file name matches several files that differ in case.
+void s_fatal_include_ambiguous(Context& ctx, std::string_view name, const std::vector<std::string>& files);
 void s_fatal_include_cycle(Context& ctx, std::string_view name);
 void s_warn_const_redefined(Context& ctx, std::string_view name);
 
