@@ -1,6 +1,7 @@
 #include "declarations/emission.h"
 
 #include "declarations/symbols.h"
+#include "declarations/unions.h"
 #include "driver/context.h"
 #include "support/messages.h"
 #include "translate/procedures.h"
@@ -35,26 +36,32 @@ void no_case(Context& ctx, const char* routine, int code) {
     s_error(ctx, no_such_case);
 }
 
+// The ordinary declarations of the scope, then its unions, then a blank line
+// when either printed anything.
+bool flush_declarations_and_unions(Context& ctx, union_list& unions) {
+    const bool declared = dd_flush_simple_dec(ctx, ordinary_pending);
+    const bool united = d_flush_unions(ctx);
+    if (!declared || !united) return false;
+    if (!unions.empty() || !ctx.declarations.pending().empty()) print(ctx, "\n");
+    ctx.declarations.release_pending();
+    unions.clear();
+    return true;
+}
+
 // The first flush inside a procedure prints the function's opening text and
-// completes its header before the local declarations.
+// completes its header before the local declarations; the function then
+// starts by copying the parameters that live in a union into it.
 bool flush_procedure_declarations(Context& ctx) {
     ctx.remarks.r_flush_header_remarks();
     p_func_parms(ctx);
-    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
-    if (!ctx.declarations.pending().empty()) print(ctx, "\n");
-    ctx.declarations.release_pending();
+    if (!flush_declarations_and_unions(ctx, ctx.unions.procedure_unions)) return false;
+    dd_flush_un_func_parms(ctx);
     p_copy_lifted_params(ctx);
     return true;
 }
 
 bool flush_module_declarations(Context& ctx) {
-    if (!dd_flush_simple_dec(ctx, ordinary_pending)) return false;
-    // The module's unions print here, after the ordinary declarations, once
-    // the union code is part of the translator; the blank line and the
-    // release below then cover its union list too.
-    if (!ctx.declarations.pending().empty()) print(ctx, "\n");
-    ctx.declarations.release_pending();
-    return true;
+    return flush_declarations_and_unions(ctx, ctx.unions.module_unions);
 }
 
 // The entry whose type and attributes an entry without records of its own
@@ -135,7 +142,9 @@ bool d_flush_declarations(Context& ctx) {
 }
 
 void dd_discard_pending(Context& ctx) {
+    ctx.unions.procedure_unions.clear();
     ctx.declarations.release_pending();
+    dd_free_un_func_list(ctx);
 }
 
 bool dd_flush_simple_dec(Context& ctx, int sign) {

@@ -2,6 +2,7 @@
 
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
+#include "declarations/unions.h"
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
@@ -22,19 +23,10 @@ bool is_pointer(type_code code) {
     return code == type_code::pointer_type || code == type_code::pointer2_type;
 }
 
-// AT overlay hook. A declared variable goes on the pending list, or, with an
-// AT clause, into a union of the current scope; the union code
-// (dd_set_union_attr, which also makes a union public once a PUBLIC variable
-// has joined it) takes this place. Until it is part of the translator an AT
-// clause fails loudly.
+// A declared variable goes on the pending list, or, with an AT clause, into
+// a union of the current scope.
 bool keep_or_overlay(Context& ctx, sym_entry& entry) {
-    if (entry.attributes->at.empty()) {
-        ctx.declarations.dd_keep_id_name(entry.name);
-        return true;
-    }
-    ctx.messages.log_printf("%s: INTERNAL - \"AT\" overlay of \"%s\" is not translated yet in line %d\n",
-                            ctx.message_file(), entry.name.c_str(), ctx.s_current_line());
-    return false;
+    return dd_set_union_attr(ctx, entry, entry.attributes->at);
 }
 
 // A duplicate declaration leaves the first one in force; the node it put on
@@ -289,6 +281,8 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
         forget_duplicate(ctx, kept_at, name);
     }
     if (!declared.base_name.empty()) retype_base_pointer(ctx, declared);
+    if (!declared.union_name.empty() && declared.scope == scope_code::public_scope)
+        d_update_public_un(ctx, declared.union_name);
     return installed != nullptr;
 }
 

@@ -66,9 +66,6 @@ enum class scope_code {
 };
 
 // One declared name. Empty strings stand for texts that are not set.
-//
-// The offset expression of a union member is added here together with the
-// union code.
 struct sym_entry {
     // For structure members: owner name, '.', member name.
     std::string name;
@@ -94,6 +91,9 @@ struct sym_entry {
     std::string base_name;
     // Variables placed by AT: the union that holds them.
     std::string union_name;
+    // For such a variable: its byte offset inside the union as an expression
+    // of type sizes; empty at offset 0.
+    exp_list offset;
     // Variables of a named structure type, and pointers to one.
     std::string structure_type_name;
     // Union members: the C expression that reaches the variable. Named

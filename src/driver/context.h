@@ -6,6 +6,7 @@
 #include "declarations/directives.h"
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
+#include "declarations/unions.h"
 #include "driver/config.h"
 #include "frontend/include_map.h"
 #include "frontend/include_stack.h"
@@ -66,6 +67,7 @@ class Context {
     Blocks blocks;
     Expressions expressions;
     Declarations declarations;
+    Unions unions;
     Directives directives;
     Statements statements;
     DoCase do_case;

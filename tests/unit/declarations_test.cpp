@@ -98,7 +98,9 @@ TEST_F(Declare, ASecondDeclarationOfANameIsReportedAndNotPrinted) {
 TEST_F(Declare, ARepeatedNameThatIsNotQueuedLeavesTheFirstDeclarationQueued) {
     declare("y", basic(type_code::byte_type), plain());
     declare("x", basic(type_code::byte_type), plain());
-    declare("x", basic(type_code::byte_type), d_var_attr(ctx, attr_local, address_of("y"), std::nullopt, 0));
+    // AT with values: reported, and left out of the declarations.
+    declare("x", basic(type_code::byte_type),
+            d_var_attr(ctx, attr_local, address_of("y"), d_initialization(initial_values, values({1})), 0));
     EXPECT_EQ(flushed(), "static BYTE   y;\nstatic BYTE   x;\n\n");
 }
 
@@ -248,17 +250,6 @@ TEST_F(Declare, ANameMissingFromTheTablesFailsTheFlushAndKeepsTheList) {
     EXPECT_FALSE(d_flush_declarations(ctx));
     EXPECT_EQ(messages(), "PROG.PLM: fatal! software error in line 7\n");
     EXPECT_EQ(ctx.declarations.pending().size(), 2u);
-}
-
-TEST_F(Declare, AnAtClauseIsRefusedUntilUnionsAreTranslated) {
-    declare("x", basic(type_code::byte_type), plain());
-    declare("y", basic(type_code::byte_type), d_var_attr(ctx, attr_local, address_of("x"), std::nullopt, 0));
-    EXPECT_TRUE(ctx.messages.error_flag);
-    EXPECT_NE(
-        messages().find("PROG.PLM: fatal! delaration of \"y\" failed in line 7. (Probably in another $if "
-                        "block)\n"),
-        std::string::npos);
-    EXPECT_EQ(flushed(), "static BYTE   x;\n\n");
 }
 
 TEST_F(Declare, LaterFactoredNamesAreOverlaidBehindTheFirst) {
