@@ -108,8 +108,13 @@ def messages_of(stderr):
     return [l for l in lines[1:] if l.strip() and not l.startswith("---") and "successfully translated" not in l]
 
 
-def run_module(module, xlatr, cc, table, index, options):
-    with tempfile.TemporaryDirectory(prefix="xlatr-corpus-") as work:
+def run_module(module, xlatr, cc, table, index, options, keep=None):
+    with tempfile.TemporaryDirectory(prefix="xlatr-corpus-") as scratch:
+        work = scratch
+        if keep:
+            work = os.path.join(keep, os.path.splitext(os.path.basename(module))[0])
+            shutil.rmtree(work, ignore_errors=True)
+            os.makedirs(work)
         stage(module, work, index)
         write_data_files(work, table)
         name = os.path.basename(module)
@@ -144,13 +149,18 @@ def main():
     parser.add_argument("--cc", default="cc")
     parser.add_argument("--strict", action="store_true", help="exit 1 when a module fails")
     parser.add_argument("--verbose", action="store_true", help="print the messages of failed modules")
+    parser.add_argument("--only", help="translate only the modules whose path contains this text")
+    parser.add_argument("--keep", help="keep each module's working folder under this folder")
     args = parser.parse_args()
 
     index = index_files(args.root)
     totals = collections.Counter()
     frequent = collections.Counter()
     for module in find_modules(args.root):
-        status, details, messages = run_module(module, os.path.abspath(args.xlatr), args.cc, args.table, index, [])
+        if args.only and args.only not in module:
+            continue
+        status, details, messages = run_module(module, os.path.abspath(args.xlatr), args.cc, args.table, index, [],
+                                               os.path.abspath(args.keep) if args.keep else None)
         totals[status] += 1
         for message in messages:
             frequent[normalise(message)] += 1

@@ -68,6 +68,8 @@ class IncludeStack {
     const std::string* i_input_same_as(std::string_view output) const;
     bool empty() const { return stack_.empty(); }
     include_record* top() { return stack_.empty() ? nullptr : &stack_.back(); }
+    // Every open input, the innermost last.
+    const std::vector<include_record>& records() const { return stack_; }
 
   private:
     void push(include_record record);

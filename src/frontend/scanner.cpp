@@ -5,7 +5,9 @@
 #include "frontend/tokens.h"
 #include "support/strings.h"
 
+#include <cctype>
 #include <cstdlib>
+#include <utility>
 
 namespace xlatr {
 
@@ -557,11 +559,106 @@ void Scanner::decide_collect(int code) {
         collect_ = force_text_ || next != '\'';
         force_text_ = false;
     } else if (code == tok::STRUCTURE) {
-        collect_ = next == '\'';
+        collect_ = next == '\'' || !structure_literal_is_type();
     } else {
         collect_ = !split_literal_;
         split_literal_ = false;
     }
+}
+
+namespace {
+
+// The characters still to be read, from the innermost input outwards, as a
+// look-ahead that consumes nothing.
+class RawLookahead {
+  public:
+    explicit RawLookahead(const std::vector<include_record>& records) : records_(records) {
+        level_ = records_.size();
+        next_level();
+    }
+
+    int get() {
+        while (level_ < records_.size() || !done_) {
+            const include_record& in = records_[level_];
+            if (pushback_ > 0) return static_cast<unsigned char>(in.pushback[--pushback_]);
+            if (position_ < in.text.size()) return static_cast<unsigned char>(in.text[position_++]);
+            if (!next_level()) break;
+        }
+        return -1;
+    }
+
+    // The first character that is neither a blank nor inside a remark,
+    // starting with `c`.
+    int skip_blanks(int c) {
+        for (;; c = get()) {
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f') continue;
+            if (c != '/') return c;
+            if (get() != '*') return -1;
+            for (int prev = 0, d = get(); d >= 0; prev = d, d = get())
+                if (prev == '*' && d == '/') break;
+        }
+    }
+    int skip_blanks() { return skip_blanks(get()); }
+    // Skips the blanks after a word.
+    int after_word() { return skip_blanks(std::exchange(pending_, -1)); }
+
+    std::string word(int first) {
+        std::string text;
+        for (int c = first; c >= 0; c = get()) {
+            if (!(std::isalnum(c) || c == '$' || c == '_')) {
+                pending_ = c;
+                break;
+            }
+            text += static_cast<char>(std::toupper(c));
+        }
+        return text;
+    }
+
+  private:
+    bool next_level() {
+        if (level_ == 0) {
+            done_ = true;
+            level_ = records_.size();
+            return false;
+        }
+        --level_;
+        pushback_ = records_[level_].pushback.size();
+        position_ = records_[level_].position;
+        return true;
+    }
+
+    const std::vector<include_record>& records_;
+    std::size_t level_ = 0;
+    std::size_t pushback_ = 0;
+    std::size_t position_ = 0;
+    bool done_ = false;
+    int pending_ = -1;
+};
+
+} // namespace
+
+// A STRUCTURE type between apostrophes is a type when its parentheses close
+// inside the apostrophes, or when the next LITERALLY continues it (its text
+// starting with ","). Anything else is a piece of text that other LITERALLY
+// names put together into a type, and stays a text macro.
+bool Scanner::structure_literal_is_type() const {
+    RawLookahead ahead(ctx_.includes.records());
+    int depth = 0;
+    for (int c = ahead.get();; c = ahead.get()) {
+        if (c < 0) return true;
+        if (c == '(') ++depth;
+        if (c == ')' && --depth <= 0) return true;
+        if (c == '\'') break;
+    }
+    int c = ahead.skip_blanks();
+    if (c == ';') {
+        if (ahead.word(ahead.skip_blanks()) != "DECLARE") return false;
+    } else if (c != ',') {
+        return false;
+    }
+    c = c == ';' ? ahead.after_word() : ahead.skip_blanks();
+    if (ahead.word(c).empty() || ahead.word(ahead.after_word()) != "LITERALLY") return false;
+    return ahead.after_word() == '\'' && ahead.skip_blanks() == ',';
 }
 
 void Scanner::append_to_string(std::string_view text) {

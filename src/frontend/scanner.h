@@ -124,6 +124,7 @@ class Scanner {
     bool close_or_double_quote();
     void string_bookkeeping(int code);
     void decide_collect(int code);
+    bool structure_literal_is_type() const;
     void append_to_string(std::string_view text);
     int string_text_token();
     void s_include_file();
