@@ -96,7 +96,9 @@ void Statements::s_null_stmt() {
 void Statements::s_return(exp_list expr) {
     single_statement([&] {
         if (expr.empty()) {
-            ctx_.output.print("return;\n");
+            // main is an int function: a bare return there is refused by
+            // C compilers that check return values.
+            ctx_.output.print(ctx_.blocks.b_in_procedure() ? "return;\n" : "return 0;\n");
             return;
         }
         ctx_.output.print("return(");
@@ -106,7 +108,9 @@ void Statements::s_return(exp_list expr) {
 }
 
 void Statements::print_indirect_call(exp_list& callee, exp_list& args) {
-    ctx_.output.print("( *((PROC_ptr)");
+    // ISO C converts an object pointer to a function pointer only by way of
+    // an integer.
+    ctx_.output.print("( *((PROC_ptr)(unsigned long)");
     ee_print_exp(ctx_, callee, ee_value);
     ctx_.output.print(") ) (");
     ee_print_exp(ctx_, args, ee_value);

@@ -336,17 +336,53 @@ void expect_nothing_else(const fs::path& work, const Snapshot& inputs,
     }
 }
 
+bool on_path(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    if (!path) return false;
+    std::string dirs = path;
+    for (std::size_t start = 0; start <= dirs.size();) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        const fs::path candidate = fs::path(dirs.substr(start, end - start)) / program;
+        std::error_code ec;
+        if (!candidate.empty() && fs::is_regular_file(candidate, ec)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// The compilers that must accept the C of a case: gcc in strict C89 and
+// clang for hosted C, SDCC for the 8051 memory spaces; those that are not
+// installed are left out (the plain cc stands in for a missing gcc).
+std::vector<std::vector<std::string>> compilers_for(bool for_8051, const fs::path& capture_dir) {
+    std::vector<std::vector<std::string>> compilers;
+    if (for_8051) {
+        if (on_path("sdcc"))
+            compilers.push_back({"sdcc", "-mmcs51", "--std-c89", "-Dxdata=__xdata", "-Ddata=__data", "-Dcode=__code",
+                                 "-Didata=__idata", "-I.", "-c", "-o", (capture_dir / "sdcc.rel").string()});
+        return compilers;
+    }
+    if (on_path("gcc"))
+        compilers.push_back({"gcc", "-std=c89", "-pedantic-errors", "-fsyntax-only", "-I."});
+    else
+        compilers.push_back({"cc", "-std=c89", "-fsyntax-only", "-I."});
+    if (on_path("clang")) compilers.push_back({"clang", "-std=c89", "-fsyntax-only", "-I."});
+    return compilers;
+}
+
 // `-I.` lets a C file written into a subdirectory find a builtin.h that was
 // written elsewhere under the case, as a user compiling from there would.
 void expect_c_files_compile(const fs::path& work, const fs::path& capture_dir,
-                            const std::map<std::string, std::string>& files) {
+                            const std::map<std::string, std::string>& files, bool for_8051) {
     for (const auto& [relative, content] : files) {
         if (fs::path(relative).extension() != ".c") continue;
-        const ProcessResult cc =
-            run_process({"cc", "-std=c89", "-fsyntax-only", "-I.", relative}, work, capture_dir);
-        if (cc.exit_status != 0) {
-            ADD_FAILURE() << "cc -std=c89 rejects " << relative << " (" << cc.how_it_ended << "):\n"
-                          << cc.err << cc.out;
+        for (std::vector<std::string> compiler : compilers_for(for_8051, capture_dir)) {
+            compiler.push_back(relative);
+            const ProcessResult cc = run_process(compiler, work, capture_dir);
+            if (cc.exit_status != 0) {
+                ADD_FAILURE() << compiler.front() << " rejects " << relative << " (" << cc.how_it_ended << "):\n"
+                              << cc.err << cc.out;
+            }
         }
     }
 }
@@ -381,7 +417,7 @@ TEST_P(Case, Run) {
     expect_files_written(work, files);
     expect_nothing_else(work, inputs, files);
 
-    if (status == 0 && !selects_8051(args)) expect_c_files_compile(work, scratch.path(), files);
+    if (status == 0) expect_c_files_compile(work, scratch.path(), files, selects_8051(args));
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, Case, testing::ValuesIn(discover_cases()),

@@ -94,7 +94,7 @@ TEST(SimpleStatements, CallsAndJumpsOutsideTheGoldenForms) {
     run.stmt().s_goto("far");
     EXPECT_EQ(run.in_main(), "   Init();\n"
                              "   Send(x,1);\n"
-                             "   ( *((PROC_ptr)s.f) ) ();\n"
+                             "   ( *((PROC_ptr)(unsigned long)s.f) ) ();\n"
                              "   JMP_to_far();\n");
 }
 
@@ -125,7 +125,7 @@ TEST(IfElse, ALabelTakesTheIfIndentAndAWhileAfterElseOpensThere) {
     run.stmt().s_null_stmt();
     EXPECT_EQ(run.in_main(), "   if ( (a)&1 )\n"
                              "   l:\n"
-                             "      return;\n"
+                             "      return 0;\n"
                              "   else\n"
                              "   while(x < 9) {\n   }\n   ;\n");
 }

@@ -9,15 +9,15 @@ main()
 {
    a = b = 0;
    a = b = c + 1;
-   ( *((PROC_ptr)p) ) ();
-   ( *((PROC_ptr)p) ) (a,1);
+   ( *((PROC_ptr)(unsigned long)p) ) ();
+   ( *((PROC_ptr)(unsigned long)p) ) (a,1);
    ENABLE();
    DISABLE();
    causeInterrupt(3);
    ;
    exit(0);
    return(a + 1);
-   return;
+   return 0;
 }
 
 
