@@ -109,10 +109,12 @@ std::string shape(const exp_list& list) {
         if (!text.empty()) text += ' ';
         switch (node.kind) {
         case exp_operator:
-            text += "op" + std::to_string(node.op);
+            text += "op";
+            text += std::to_string(node.op);
             break;
         case exp_constant:
-            text += "#" + std::to_string(node.value.number);
+            text += '#';
+            text += std::to_string(node.value.number);
             break;
         default:
             text += node.name;

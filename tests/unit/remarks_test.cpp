@@ -60,8 +60,8 @@ TEST(RemarkBlocks, APieceThatWouldReachOneHundredCharactersStartsANewBlock) {
     remarks.r_keep_remark("e", true);
     remarks.r_keep_remark(repeat(150, 'y'), false);
     EXPECT_EQ(block_texts(remarks.pending()),
-              (Texts{repeat(50, 'a') + repeat(49, 'b'), "c" + repeat(97, 'd') + "\n", "e\n", repeat(99, 'y'),
-                     repeat(51, 'y')}))
+              (Texts{repeat(50, 'a') + repeat(49, 'b'), std::string("c").append(repeat(97, 'd')).append("\n"),
+                     "e\n", repeat(99, 'y'), repeat(51, 'y')}))
         << "a piece longer than a block is spread over blocks, not dropped";
 }
 

@@ -33,7 +33,10 @@ Tokens TokenStream::rest_with_lines() {
 std::string TokenStream::describe(int code) const {
     const char* name = tok::token_name(code);
     std::ostringstream out;
-    out << (name ? name : "?" + std::to_string(code));
+    if (name)
+        out << name;
+    else
+        out << '?' << code;
     const token_value& value = scanner.token().value;
     switch (value.kind) {
     case value_kind::none:
