@@ -29,6 +29,13 @@ struct number_token {
     double real = 0.0;
     std::string text;
 };
+
+// A PL/M-51 memory-space word: its space code, and its C spelling for where
+// a module uses the word as a name.
+struct memory_space_token {
+    int code = 0;
+    std::string name;
+};
 } // namespace xlatr
 }
 
@@ -59,6 +66,7 @@ using xlatr::xlatr_lex;
     xlatr::loc_var_attr* attrs;
     xlatr::sym_entry* entry;
     xlatr::var_list* vars;
+    xlatr::memory_space_token* space;
 }
 
 %code {
@@ -151,7 +159,7 @@ void do_block_end(Context& ctx, std::string label, std::string name);
 %token END 267 DECLARE 268 BASED 269
 %token <num> BIN_NUMBER 270 DEC_NUMBER 271 HEX_NUMBER 272 OCT_NUMBER 273 REAL_NUMBER 274
 %token INTEGER 275 REAL 276 POINTER 277 BYTE 279 WORD 280 DWORD 281 LABEL 282 BIT 283
-%token <code> MEMORY_SPACE 284
+%token <space> MEMORY_SPACE 284
 %token STRUCTURE 285 PUBLIC 286 EXTERNAL 287 AT 288 INITIAL 289 DATA 290 CONSTANT 291 LITERALLY 292
 %token AND 293 OR 294 NOT 295 XOR 296 LE 297 GE 298 NE 299 EQ 300 PLUS 301 MINUS 302 SLASH 303 MOD 304
 %token ASSIGN 305 IF 306 THEN 307 ELSE 308 GOTO 309 GO 310 TO 311 RETURN 312 CALL 313 CASE 314 BY 315
@@ -176,7 +184,7 @@ void do_block_end(Context& ctx, std::string label, std::string name);
 %precedence ELSE
 
 %type <text> opt_end_label opt_end_name opt_base_member string_constant string_list string_item
-%type <text> base_reference
+%type <text> base_reference name
 %type <code> basic_type opt_return_type procedure_attributes opt_public initialization_word
 %type <code> opt_memory_space label_scope
 %type <num> interrupt_number
@@ -205,7 +213,7 @@ compilation
     ;
 
 module_name
-    : IDENTIFIER { drop(ctx, $1); }
+    : name { drop(ctx, $1); }
     ;
 
 do_block
@@ -233,17 +241,25 @@ do_block_end
 
 opt_end_label
     : %empty { $$ = nullptr; }
-    | IDENTIFIER ':' { $$ = $1; }
+    | name ':' { $$ = $1; }
     ;
 
 opt_end_name
     : %empty { $$ = nullptr; }
-    | IDENTIFIER { $$ = $1; }
+    | name { $$ = $1; }
     ;
 
 statement_list
     : %empty
     | statement_list statement
+    ;
+
+/* A name. The memory-space words of PL/M-51 are names wherever a name is
+   expected: a PL/M-86 module may call a procedure MAIN. */
+
+name
+    : IDENTIFIER
+    | MEMORY_SPACE { $$ = keep(ctx, take(ctx, $1).name); }
     ;
 
 /* Procedures. */
@@ -253,7 +269,7 @@ procedure
     ;
 
 procedure_head
-    : IDENTIFIER ':' PROCEDURE opt_parameters opt_return_type procedure_attributes ';'
+    : name ':' PROCEDURE opt_parameters opt_return_type procedure_attributes ';'
         { p_declare_procedure(ctx, take(ctx, $1), take(ctx, $4), $5, $6); }
     ;
 
@@ -267,8 +283,8 @@ opt_parameters
     ;
 
 identifier_list
-    : IDENTIFIER { $$ = keep(ctx, d_alloc_member_name({}, take(ctx, $1))); }
-    | identifier_list ',' IDENTIFIER { $$ = keep(ctx, d_alloc_member_name(take(ctx, $1), take(ctx, $3))); }
+    : name { $$ = keep(ctx, d_alloc_member_name({}, take(ctx, $1))); }
+    | identifier_list ',' name { $$ = keep(ctx, d_alloc_member_name(take(ctx, $1), take(ctx, $3))); }
     ;
 
 opt_return_type
@@ -360,13 +376,13 @@ factored_name_list
     ;
 
 variable_name
-    : IDENTIFIER { $$ = keep(ctx, d_var_nam_specifier(take(ctx, $1), {})); }
-    | IDENTIFIER BASED base_reference
+    : name { $$ = keep(ctx, d_var_nam_specifier(take(ctx, $1), {})); }
+    | name BASED base_reference
         { $$ = keep(ctx, d_var_nam_specifier(take(ctx, $1), take(ctx, $3))); }
     ;
 
 base_reference
-    : IDENTIFIER opt_base_member { $$ = keep(ctx, d_base_spec(take(ctx, $1), take(ctx, $2))); }
+    : name opt_base_member { $$ = keep(ctx, d_base_spec(take(ctx, $1), take(ctx, $2))); }
     ;
 
 opt_base_member
@@ -495,7 +511,7 @@ initial_value
 
 opt_memory_space
     : %empty { $$ = space_none; }
-    | MEMORY_SPACE
+    | MEMORY_SPACE { $$ = take(ctx, $1).code; }
     ;
 
 opt_data
@@ -504,7 +520,7 @@ opt_data
     ;
 
 label_declaration
-    : IDENTIFIER LABEL label_scope
+    : name LABEL label_scope
         { lb_insert_label(ctx, take(ctx, $1), static_cast<scope_code>($3), 0); }
     ;
 
@@ -523,12 +539,12 @@ label_scope
    and the text macros that the first pass has already taken. */
 
 literal_declaration
-    : IDENTIFIER LITERALLY QUOTE structure_type QUOTE
+    : name LITERALLY QUOTE structure_type QUOTE
         { d_literal_struct(ctx, take(ctx, $1), take(ctx, $4)); }
-    | IDENTIFIER LITERALLY QUOTE split_structure_literal
+    | name LITERALLY QUOTE split_structure_literal
         { d_literal_struct(ctx, take(ctx, $1), take(ctx, $4)); }
-    | IDENTIFIER LITERALLY QUOTE number QUOTE { d_literal_numeric(ctx, take(ctx, $1), take(ctx, $4)); }
-    | IDENTIFIER LITERALLY QUOTE STRING_TEXT QUOTE { drop(ctx, $1); drop(ctx, $4); }
+    | name LITERALLY QUOTE number QUOTE { d_literal_numeric(ctx, take(ctx, $1), take(ctx, $4)); }
+    | name LITERALLY QUOTE STRING_TEXT QUOTE { drop(ctx, $1); drop(ctx, $4); }
     ;
 
 split_structure_literal
@@ -612,7 +628,7 @@ variable_reference
     ;
 
 reference
-    : IDENTIFIER opt_arguments opt_member
+    : name opt_arguments opt_member
         { $$ = keep(ctx, e_data_ref(take(ctx, $1), take(ctx, $2), take(ctx, $3))); }
     ;
 
@@ -672,7 +688,7 @@ statement
     ;
 
 statement_label
-    : IDENTIFIER ':' { ctx.statements.s_label(take(ctx, $1)); }
+    : name ':' { ctx.statements.s_label(take(ctx, $1)); }
     ;
 
 simple_statement
@@ -694,14 +710,14 @@ assignment_targets
     ;
 
 call_statement
-    : CALL IDENTIFIER opt_arguments ';' { ctx.statements.s_call_state(take(ctx, $2), take(ctx, $3)); }
-    | CALL IDENTIFIER '.' IDENTIFIER opt_arguments ';'
+    : CALL name opt_arguments ';' { ctx.statements.s_call_state(take(ctx, $2), take(ctx, $3)); }
+    | CALL name '.' IDENTIFIER opt_arguments ';'
         { ctx.statements.s_call_member(take(ctx, $2), take(ctx, $4), take(ctx, $5)); }
     ;
 
 goto_statement
-    : GOTO IDENTIFIER ';' { ctx.statements.s_goto(take(ctx, $2)); }
-    | GO TO IDENTIFIER ';' { ctx.statements.s_goto(take(ctx, $3)); }
+    : GOTO name ';' { ctx.statements.s_goto(take(ctx, $2)); }
+    | GO TO name ';' { ctx.statements.s_goto(take(ctx, $3)); }
     ;
 
 null_statement
@@ -757,9 +773,9 @@ iterative_do
     ;
 
 iterative_do_head
-    : DO IDENTIFIER EQ expression TO expression opt_by ';'
+    : DO name EQ expression TO expression opt_by ';'
         { ctx.statements.s_for_state(take(ctx, $2), {}, take(ctx, $4), take(ctx, $6), take(ctx, $7)); }
-    | DO IDENTIFIER '.' IDENTIFIER EQ expression TO expression opt_by ';'
+    | DO name '.' IDENTIFIER EQ expression TO expression opt_by ';'
         { ctx.statements.s_for_state(take(ctx, $2), take(ctx, $4), take(ctx, $6), take(ctx, $8), take(ctx, $9)); }
     ;
 
@@ -918,6 +934,12 @@ int xlatr_lex(XLATR_STYPE* value, Context& ctx) {
     case tok::REAL_NUMBER:
         value->num = keep(ctx, number_token{token.value.number, token.value.real, token.text});
         break;
+    case tok::MEMORY_SPACE: {
+        std::string name = c_strmove1(token.text);
+        ctx.keywords.kw_rename(name);
+        value->space = keep(ctx, memory_space_token{token.value.code, std::move(name)});
+        break;
+    }
     default: value->code = token.value.code; break;
     }
     return code;

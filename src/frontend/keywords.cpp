@@ -163,11 +163,13 @@ constexpr keyword_spelling directive_table[] = {
 };
 
 // Legal PL/M names that would clash with C keywords, type names or library
-// functions in the output.
-constexpr std::array<const char*, 22> reserved_words = {
-    "static", "for",      "void",    "int",    "float",    "double", "char",   "long",
-    "short",  "unsigned", "extern",  "ushort", "uchar",    "ulong",  "switch", "break",
-    "strlen", "printf",   "sprintf", "strcpy", "continue", "signed",
+// functions in the output, or with the C main function that the module's
+// own statements become.
+constexpr std::array<const char*, 33> reserved_words = {
+    "static",   "for",    "void",     "int",    "float",    "double", "char",    "long",   "short",
+    "unsigned", "extern", "ushort",   "uchar",  "ulong",    "switch", "break",   "strlen", "printf",
+    "sprintf",  "strcpy", "continue", "signed", "auto",     "const",  "default", "enum",   "register",
+    "sizeof",   "struct", "typedef",  "union",  "volatile", "main",
 };
 
 } // namespace

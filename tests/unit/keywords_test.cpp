@@ -77,7 +77,9 @@ TEST_F(KeywordTables, ReservedWordsGetACapitalInitial) {
     EXPECT_EQ(renamed("strcpy"), "Strcpy");
     EXPECT_EQ(renamed("staticVar"), "staticVar");
     EXPECT_EQ(renamed("Static"), "Static");
-    EXPECT_EQ(renamed("main"), "main");
+    EXPECT_EQ(renamed("main"), "Main") << "a procedure MAIN must not become the C main function";
+    EXPECT_EQ(renamed("typedef"), "Typedef");
+    EXPECT_EQ(renamed("mainly"), "mainly");
 }
 
 } // namespace
