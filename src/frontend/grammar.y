@@ -132,6 +132,22 @@ exp_list* binary(Context& ctx, exp_list* left, int code, exp_list* right) {
     return keep(ctx, e_binary_exp(take(ctx, left), code, take(ctx, right)));
 }
 
+// PL/M's OR and XOR bind alike, from the left; C's ^ binds tighter than |.
+// A left operand of XOR that is an OR keeps its grouping in parentheses.
+exp_list* or_grouped(Context& ctx, exp_list* operand) {
+    if (!operand) return operand;
+    int depth = 0;
+    bool top_level_or = false;
+    for (const exp_node& node : *operand) {
+        if (node.kind != exp_operator) continue;
+        if (node.op == op_open) ++depth;
+        if (node.op == op_close) --depth;
+        if (node.op == op_or && depth == 0) top_level_or = true;
+    }
+    if (!top_level_or) return operand;
+    return keep(ctx, e_paren_exp(op_open, take(ctx, operand), op_close));
+}
+
 value_node* whole_number(Context& ctx, int kind, number_token* token) {
     return keep(ctx, d_numeric_const(ctx, kind, take(ctx, token).value));
 }
@@ -579,7 +595,7 @@ expression
     | NOT expression { $$ = keep(ctx, e_unary_exp(op_not, take(ctx, $2))); }
     | expression AND expression { $$ = binary(ctx, $1, op_and, $3); }
     | expression OR expression { $$ = binary(ctx, $1, op_or, $3); }
-    | expression XOR expression { $$ = binary(ctx, $1, op_xor, $3); }
+    | expression XOR expression { $$ = binary(ctx, or_grouped(ctx, $1), op_xor, $3); }
     | expression '<' expression { $$ = binary(ctx, $1, op_lt, $3); }
     | expression '>' expression { $$ = binary(ctx, $1, op_gt, $3); }
     | expression LE expression { $$ = binary(ctx, $1, op_le, $3); }
