@@ -10,7 +10,7 @@ main()
    y = ~(a + b);
    y = ((a == b ? 0Xffff : 0X0));
    y = a & b;
-   y = a | b ^ c;
+   y = (a | b) ^ c;
    y = ~a;
    y = (a > b ? 0Xffff : 0X0);
    y = (a < b ? 0Xffff : 0X0) | c;
