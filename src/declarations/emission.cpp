@@ -90,7 +90,9 @@ bool print_type_part(Context& ctx, const sym_entry& entry, bool in_union) {
     const sym_entry* source = entry.type ? &entry : group_opener(ctx, entry.name);
     if (!source) return false;
     const loc_var_attr* attrs = source->attributes ? &*source->attributes : nullptr;
-    dd_extern_dec(ctx, attrs, !in_union && entry.flag != 1, attrs && !attrs->values.empty());
+    // A union member has no storage class of its own (its values are not
+    // printed there either).
+    dd_extern_dec(ctx, attrs, !in_union && entry.flag != 1, !in_union && attrs && !attrs->values.empty());
     if (entry.type_code == type_code::structure_type && !entry.structure_type_name.empty())
         ctx.output.printf("%s %s ", entry.structure_type_name.c_str(), dd_mem_space(ctx, entry.memory_space));
     else

@@ -3,6 +3,7 @@
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/context.h"
+#include "translate/procedures.h"
 #include "support/messages.h"
 #include "support/strings.h"
 
@@ -288,7 +289,10 @@ bool d_flush_unions(Context& ctx) {
 bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     ctx.output.print("\n");
     ctx.output.o_indent();
-    ctx.output.print("union {\n");
+    // The locals of a procedure that is not REENTRANT keep their values
+    // between calls, those that share a union too.
+    const bool static_locals = ctx.blocks.b_in_procedure() && !p_in_reentrant(ctx);
+    ctx.output.print(static_locals ? "static union {\n" : "union {\n");
     ctx.output.o_indent_in();
     dd_update_public(ctx, desc);
     bool ok = true;

@@ -3,6 +3,7 @@
 #include "declarations/directives.h"
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
+#include "declarations/unions.h"
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
@@ -333,6 +334,8 @@ void lift_locals(Context& ctx, const procedure_frame& outer) {
         ctx.procedures.file_scope_names.insert(entry->lifted_name.empty() ? entry->name : entry->lifted_name);
     }
     dd_flush_simple_dec(ctx, ordinary_pending);
+    d_flush_unions(ctx);
+    ctx.unions.procedure_unions.clear();
 }
 
 // An inner procedure is declared: the enclosing one's declarations so far go

@@ -284,7 +284,7 @@ TEST_F(Declare, UnionMembersPrintWithoutTheirValues) {
     declare("v", basic(type_code::word_type), plain());
     EXPECT_EQ(dd_flush_single_dec_line(ctx, "u", true, true), dec_printed);
     EXPECT_EQ(dd_flush_single_dec_line(ctx, "v", true, true), dec_printed);
-    EXPECT_EQ(printed(), "static BYTE   u;\nWORD   v;\n");
+    EXPECT_EQ(printed(), "BYTE   u;\nWORD   v;\n") << "a member of a union has no storage class of its own";
     EXPECT_EQ(messages(), "PROG.PLM: warning: \"u\" initialization in a union ignored\n");
 }
 

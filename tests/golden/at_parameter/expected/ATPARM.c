@@ -21,12 +21,12 @@ BYTE  split(WORD   v, WORD   n)
 {
    static BYTE   i;
 
-   union {
+   static union {
       WORD   v;
       BYTE   parts[2];
    } Un1;
 
-   union {
+   static union {
       BYTE   buf[2];
       WORD   n;
    } Un2;
