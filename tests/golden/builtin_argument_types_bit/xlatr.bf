@@ -1,0 +1,3 @@
+abs     bit      absT     bit
+abs     real     absR     real
+abs     byte     absB     byte

@@ -1,0 +1,4 @@
+size    word     sizeW    word
+length  word     lengthW  word
+last    word     lastW    word
+abs     word     absW     word
