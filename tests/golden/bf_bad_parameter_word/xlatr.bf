@@ -1,0 +1,3 @@
+twice   byte    twiceB  byte
+twice   long    twiceL  word
+twice   dword   twiceD  dword

@@ -1,0 +1,3 @@
+twice   byte    twiceB  byte
+twice   word    twiceW  long
+twice   dword   twiceD  dword

@@ -1,0 +1,16 @@
+#include	 "builtin.h"
+
+static BYTE   b;
+static WORD   w;
+static DWORD   d;
+
+
+
+main()
+{
+   b = twiceB(b);
+   w = twiceW(w);
+   d = twiceD(d);
+}
+
+

@@ -1,0 +1,5 @@
+twice	byte	twiceB	byte
+twice word
+   twiceW word
+
+twice  dword  twiceD  int
