@@ -50,8 +50,26 @@ void Statements::single_statement(Print print_text) {
 
 // ------------------------------------------------------ simple statements
 
+// A built-in of the table used as the target of an assignment, such as
+// OUTPUT(port) = value: C has no such target, so the C function of the
+// table is called with the value as its last argument.
+bool Statements::ss_assign_to_builtin(exp_list& lhs, exp_list& rhs) {
+    if (lhs.size() != 1) return false;
+    exp_node& target = lhs.front();
+    if (target.kind != exp_identifier || target.args.empty() || !target.member.empty()) return false;
+    if (ctx_.symbols.h_lookup(target.name) || !ctx_.builtins.blt_lookup(target.name)) return false;
+    blt_translate_call(ctx_, target);
+    ctx_.output.printf("%s(", target.name.c_str());
+    ee_print_exp(ctx_, target.args, ee_value);
+    ctx_.output.print(",");
+    ee_print_exp(ctx_, rhs, ee_value);
+    ctx_.output.print(");\n");
+    return true;
+}
+
 void Statements::s_assign(exp_list lhs, exp_list rhs) {
     single_statement([&] {
+        if (ss_assign_to_builtin(lhs, rhs)) return;
         ee_print_exp(ctx_, lhs, ee_value);
         ctx_.output.print(" = ");
         ss_cast_pointers(lhs, rhs);

@@ -61,6 +61,7 @@ class Statements {
 
   private:
     void ss_main_rule(bool simple_do);
+    bool ss_assign_to_builtin(exp_list& lhs, exp_list& rhs);
     template <typename Print>
     void single_statement(Print print_text);
     void print_indirect_call(exp_list& callee, exp_list& args);
