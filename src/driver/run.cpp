@@ -193,6 +193,13 @@ void translate(Context& ctx, const std::string& source) {
 }
 
 int run_steps(Context& ctx, const std::vector<std::string>& args) {
+    // Asked alone, --version and --help answer without touching any file; a
+    // source of any other name is translated as usual.
+    if (args.size() == 2 && (args[1] == "--version" || args[1] == "--help")) {
+        ctx.env.out << (args[1] == "--version" ? banner : usage_text);
+        ctx.env.out.flush();
+        return 0;
+    }
     if (!ctx.messages.open_log(ctx.files.resolve("xlatr.log").string())) {
         ctx.messages.console_only("ERROR! cannot open errors log file\n");
         return 1;
