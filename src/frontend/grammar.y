@@ -148,6 +148,12 @@ exp_list* or_grouped(Context& ctx, exp_list* operand) {
     return keep(ctx, e_paren_exp(op_open, take(ctx, operand), op_close));
 }
 
+// A number among the strings of a string list is one byte of the text.
+std::string string_byte(Context& ctx, const value_node& value) {
+    if (value.kind == val_real || value.number > 0xFF) s_error(ctx, 1);
+    return c_string_byte(value.number);
+}
+
 value_node* whole_number(Context& ctx, int kind, number_token* token) {
     return keep(ctx, d_numeric_const(ctx, kind, take(ctx, token).value));
 }
@@ -688,8 +694,9 @@ string_list
     ;
 
 string_item
-    : DQ_STRING
-    | string_open STRING_TEXT QUOTE { $$ = $2; }
+    : DQ_STRING { $$ = keep(ctx, c_string_text(take(ctx, $1))); }
+    | string_open STRING_TEXT QUOTE { $$ = keep(ctx, c_string_text(take(ctx, $2))); ctx.scanner.clear_force_text(); }
+    | number { $$ = keep(ctx, string_byte(ctx, take(ctx, $1))); }
     ;
 
 /* Statements. */

@@ -434,6 +434,19 @@ exp_list e_member_ref(std::string member, exp_list subscript) {
     return e_get_id(std::move(member), std::move(subscript));
 }
 
+std::string c_string_text(std::string_view text) {
+    std::string escaped;
+    for (char c : text)
+        escaped += c_char_text(c, '"');
+    return escaped;
+}
+
+std::string c_string_byte(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "\\%03o", value & 0xFFu);
+    return text;
+}
+
 exp_list e_str_loc_ref(std::string text) {
     exp_node node;
     node.kind = exp_string;
@@ -639,11 +652,9 @@ void ee_print_num_val(Context& ctx, const value_node& value) {
 }
 
 void ee_print_str(Context& ctx, const exp_node& node) {
-    std::string text = " \"";
-    for (char c : node.name)
-        text += c_char_text(c, '"');
-    text += "\" ";
-    ctx.output.print(text);
+    ctx.output.print(" \"");
+    ctx.output.print(node.name);
+    ctx.output.print("\" ");
 }
 
 void ee_print_id(Context& ctx, exp_node& node) {

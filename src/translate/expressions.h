@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <string_view>
 
 namespace xlatr {
 
@@ -82,7 +83,7 @@ struct exp_node {
     int loc_flag = 0;     // 1: written after the location operator; always 1 on kind 2
     int size_flag = 0;    // 1: identifier stands for the size of the named thing
     exp_list args;        // kind 3: subscript or call arguments, items separated by commas
-    std::string name;     // kind 3: identifier; kind 2: the string text
+    std::string name;     // kind 3: identifier; kind 2: the C text of the string
     value_node value;     // kind 1
     std::string member;   // kind 3: member of name.member, empty when none
     exp_list member_args; // kind 3: subscript of the member
@@ -93,7 +94,13 @@ exp_list e_get_id(std::string name, exp_list args);
 // `member_ref` is the one-node holder built by e_member_ref, or empty.
 exp_list e_data_ref(std::string name, exp_list args, exp_list member_ref);
 exp_list e_member_ref(std::string member, exp_list subscript);
+// The location of a string list; `text` stands as it will between the quotes
+// of a C string literal, escapes included (see c_string_text).
 exp_list e_str_loc_ref(std::string text);
+// The text of a PL/M string as it stands in a C string literal.
+std::string c_string_text(std::string_view text);
+// A byte given by its value in a string list: a three-digit octal escape.
+std::string c_string_byte(unsigned value);
 exp_list e_create_const(value_node value);
 exp_list e_get_op(int code);
 exp_list e_get_word_const(Context& ctx, int kind, std::uint32_t number);
