@@ -651,8 +651,10 @@ void ee_print_num_val(Context& ctx, const value_node& value) {
     if (ctx.expressions.init_list_mode() == 1) ctx.output.print("\n");
 }
 
+// A C string literal is an array of char; the pointers it is assigned to or
+// passed for address BYTEs, which strict compilers do not mix with char.
 void ee_print_str(Context& ctx, const exp_node& node) {
-    ctx.output.print(" \"");
+    ctx.output.print(" (BYTE *)\"");
     ctx.output.print(node.name);
     ctx.output.print("\" ");
 }

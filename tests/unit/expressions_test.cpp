@@ -198,8 +198,8 @@ TEST(Constants, EdgesOfTheirPrintedForms) {
     EXPECT_EQ(p.print(e_create_const(character)), "A");
     // String locations print as C strings between blanks; characters that
     // would end or break a C literal are escaped.
-    EXPECT_EQ(p.print(e_str_loc_ref("AB C")), " \"AB C\" ");
-    EXPECT_EQ(p.print(e_str_loc_ref(c_string_text("a\\b\"c"))), " \"a\\\\b\\\"c\" ");
+    EXPECT_EQ(p.print(e_str_loc_ref("AB C")), " (BYTE *)\"AB C\" ");
+    EXPECT_EQ(p.print(e_str_loc_ref(c_string_text("a\\b\"c"))), " (BYTE *)\"a\\\\b\\\"c\" ");
     EXPECT_EQ(p.print(d_str_init_val("\\")), "'\\\\'");
     EXPECT_EQ(p.err.str(), "");
     EXPECT_FALSE(p.ctx.messages.error_flag);
