@@ -24,6 +24,7 @@ void print_constant_value(Context& ctx, sym_entry& entry, const value_node& valu
     case val_decimal:
     case val_hex:
         if (value.number & top_bit) entry.flag = 1;
+        entry.constant_value = static_cast<long>(value.number & 0xFFFFu);
         [[fallthrough]];
     case val_character:
         ee_print_num_val(ctx, value);

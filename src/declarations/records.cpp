@@ -8,6 +8,7 @@
 #include "support/strings.h"
 #include "translate/procedures.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace xlatr {
@@ -102,12 +103,160 @@ exp_list factored_at(Context& ctx, const std::string& first, const std::optional
     return at;
 }
 
+// The value of a constant expression: numbers, named constants, + - * / MOD
+// and parentheses; nullopt for anything else.
+class ConstantEvaluator {
+  public:
+    ConstantEvaluator(Context& ctx, const exp_list& list) : ctx_(ctx), it_(list.begin()), end_(list.end()) {}
+
+    std::optional<long> value() {
+        std::optional<long> result = sum();
+        return it_ == end_ ? result : std::nullopt;
+    }
+
+  private:
+    bool next_is(int op) const { return it_ != end_ && it_->kind == exp_operator && it_->op == op; }
+
+    std::optional<long> sum() {
+        std::optional<long> left = product();
+        while (left && (next_is(op_plus) || next_is(op_minus))) {
+            const bool plus = next_is(op_plus);
+            ++it_;
+            std::optional<long> right = product();
+            if (!right) return std::nullopt;
+            left = plus ? *left + *right : *left - *right;
+        }
+        return left;
+    }
+
+    std::optional<long> product() {
+        std::optional<long> left = factor();
+        while (left && (next_is(op_times) || next_is(op_slash) || next_is(op_mod))) {
+            const int op = it_->op;
+            ++it_;
+            std::optional<long> right = factor();
+            if (!right || (op != op_times && *right == 0)) return std::nullopt;
+            left = op == op_times ? *left * *right : op == op_slash ? *left / *right : *left % *right;
+        }
+        return left;
+    }
+
+    std::optional<long> factor() {
+        if (it_ == end_) return std::nullopt;
+        if (next_is(op_minus)) {
+            ++it_;
+            std::optional<long> operand = factor();
+            return operand ? std::optional<long>(-*operand) : std::nullopt;
+        }
+        if (next_is(op_open)) {
+            ++it_;
+            std::optional<long> inside = sum();
+            if (!next_is(op_close)) return std::nullopt;
+            ++it_;
+            return inside;
+        }
+        const exp_node& node = *it_++;
+        if (node.kind == exp_constant && node.value.kind >= val_binary && node.value.kind <= val_hex)
+            return static_cast<long>(node.value.number & 0xFFFFu);
+        if (node.kind != exp_identifier || !node.args.empty() || !node.member.empty()) return std::nullopt;
+        const sym_entry* entry = ctx_.symbols.h_lookup(node.name);
+        if (!entry || entry->usage != usage::constant || !entry->constant_value) return std::nullopt;
+        return *entry->constant_value;
+    }
+
+    Context& ctx_;
+    exp_list::const_iterator it_;
+    exp_list::const_iterator end_;
+};
+
+// How many initial values one name of a factored declaration takes: one per
+// element, a structure one per member element; nullopt when the count is
+// not known (an implicit dimension), which takes all that are left.
+std::optional<long> values_per_name(Context& ctx, const std::optional<array_spec>& dimension,
+                                    const var_type& type) {
+    long per_element = 1;
+    if (type.kind == structure_kind && !type.names.empty()) {
+        const sym_entry* structure = ctx.symbols.h_lookup(type.names.front());
+        if (structure && structure->type) {
+            per_element = 0;
+            for (const struct_spec& member : structure->type->members) {
+                long count = 1;
+                if (member.dimension && member.dimension->kind == explicit_dimension)
+                    count = ConstantEvaluator(ctx, member.dimension->dimension).value().value_or(1);
+                per_element += static_cast<long>(member.names.size()) * count;
+            }
+        }
+    }
+    if (!dimension || dimension->kind == no_dimension) return per_element;
+    if (dimension->kind == implicit_dimension) return std::nullopt;
+    std::optional<long> count = ConstantEvaluator(ctx, dimension->dimension).value();
+    if (!count) return std::nullopt;
+    return *count * per_element;
+}
+
+// The items of an initial-value list, split at its top-level commas.
+std::vector<exp_list> initial_items(exp_list values) {
+    std::vector<exp_list> items(1);
+    int depth = 0;
+    while (!values.empty()) {
+        const exp_node& node = values.front();
+        if (node.kind == exp_operator && node.op == op_open) ++depth;
+        if (node.kind == exp_operator && node.op == op_close) --depth;
+        if (node.kind == exp_operator && node.op == op_comma && depth == 0) {
+            values.pop_front();
+            items.emplace_back();
+            continue;
+        }
+        items.back().splice(items.back().end(), values, values.begin());
+    }
+    return items;
+}
+
+// A string gives a BYTE variable one value per character.
+long item_weight(const exp_list& item, type_code code) {
+    if (code == type_code::byte_type && item.size() == 1 && item.front().kind == exp_constant &&
+        item.front().value.kind == val_string)
+        return std::max<long>(1, static_cast<long>(item.front().value.text.size()));
+    return 1;
+}
+
 // The records of one name of a factored declaration.
 struct element_records {
     std::optional<array_spec> dimension;
     var_type type;
     loc_var_attr attrs;
 };
+
+// PL/M lays the initial values of a factored declaration out across its
+// names in order: each name takes as many as it has elements, and the names
+// left when the values run out have none.
+void distribute_values(Context& ctx, std::vector<element_records>& records, exp_list values) {
+    if (values.empty()) return;
+    std::vector<exp_list> items = initial_items(std::move(values));
+    std::size_t next = 0;
+    for (element_records& own : records) {
+        if (next >= items.size()) break;
+        const std::optional<long> wanted = values_per_name(ctx, own.dimension, own.type);
+        long taken = 0;
+        exp_list mine;
+        while (next < items.size() && (!wanted || taken < *wanted)) {
+            const long weight = item_weight(items[next], own.type.type_code);
+            // A string that runs past this name goes on in the next one.
+            if (wanted && weight > 1 && taken + weight > *wanted) {
+                std::string& text = items[next].front().value.text;
+                const std::size_t here = static_cast<std::size_t>(*wanted - taken);
+                exp_list head = d_str_init_val(text.substr(0, here));
+                text.erase(0, here);
+                mine = mine.empty() ? std::move(head) : e_binary_exp(std::move(mine), op_comma, std::move(head));
+                break;
+            }
+            taken += weight;
+            mine = mine.empty() ? std::move(items[next]) : e_binary_exp(std::move(mine), op_comma, std::move(items[next]));
+            ++next;
+        }
+        own.attrs.values = std::move(mine);
+    }
+}
 
 } // namespace
 
@@ -305,7 +454,7 @@ void d_factored_declare_elem(Context& ctx, var_list list, std::optional<array_sp
         if (!copy.attrs.at.empty()) copy.attrs.at = factored_at(ctx, first, dimension, static_cast<int>(i));
     }
     records.insert(records.begin(), element_records{std::move(dimension), std::move(type), std::move(attrs)});
-    if (!values.empty()) records.back().attrs.values = std::move(values);
+    distribute_values(ctx, records, std::move(values));
 
     std::string first_kept;
     int kept = 0;

@@ -111,6 +111,9 @@ struct sym_entry {
     int memory_space = 0;
     // 1 to 3 for INITIAL, DATA and CONSTANT values.
     int initialisation_kind = 0;
+    // Named whole-number constants: the value, for the dimensions whose size
+    // must be known when the translator lays out initial values.
+    std::optional<long> constant_value;
 };
 
 // One scope's table: 31 buckets, each holding its entries in lookup order

@@ -8,8 +8,8 @@ static BYTE   table[3] = { 1
  };
 static BYTE   msg[]  = { 'O','K'
  };
-static WORD   lo,hi = 7
-;
+static WORD   lo = 7
+,hi;
 INTEGER   shared =  - 5
 ;
 static BYTE   key = 0Xff
