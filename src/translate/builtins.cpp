@@ -28,6 +28,18 @@ std::optional<int> parameter_slot(std::string_view word) {
     return std::nullopt;
 }
 
+// The C type of a parameter type word; empty for an unknown word.
+const char* parameter_type_name(std::string_view word) {
+    if (word == "byte") return "BYTE";
+    if (word == "word") return "WORD";
+    if (word == "dword") return "DWORD";
+    if (word == "pointer") return "POINTER";
+    if (word == "integer" || word == "int") return "INTEGER";
+    if (word == "real") return "REAL";
+    if (word == "bit") return "BIT";
+    return "";
+}
+
 std::optional<int> return_type_code(std::string_view word) {
     if (word == "byte") return 1;
     if (word == "word") return 2;
@@ -87,9 +99,18 @@ bool is_sizeof_builtin(std::string_view name) {
 
 // The C function of a record, declared like an EXTERNAL procedure without a
 // parameter list: callers pass the arguments they have.
-void declare_c_function(Context& ctx, const std::string& c_name, int return_type) {
+//
+// 8051 compilers call a function only through a prototype with parameters:
+// there the list names the type of the first argument, which the record
+// gives, and leaves the rest open.
+void declare_c_function(Context& ctx, const std::string& c_name, int return_type, std::string_view type_word) {
     p_declare_procedure(ctx, c_name, {}, return_type, proc_external);
-    if (procedure_frame* frame = ctx.procedures.current()) frame->open_parameter_list = true;
+    if (procedure_frame* frame = ctx.procedures.current()) {
+        frame->open_parameter_list = true;
+        const bool for_8051 = ctx.options.plm51_flag || ctx.options.c51_flag;
+        const std::string first = parameter_type_name(type_word);
+        if (for_8051 && !first.empty()) frame->open_parameters = first + ", ...";
+    }
     p_proc_end(ctx, "");
 }
 
@@ -256,7 +277,7 @@ bool blt_init(Context& ctx) {
         if (!rec) return true;
         if (is_sizeof_builtin(rec->name)) continue;
         ctx.builtins.blt_hash_insert(ctx, rec->name, rec->type_word, rec->c_name);
-        declare_c_function(ctx, rec->c_name, *return_type);
+        declare_c_function(ctx, rec->c_name, *return_type, rec->type_word);
     }
 }
 

@@ -230,7 +230,10 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
             write_ansi_prototype(ctx, frame, params);
             ctx.output.o_indent_in();
         } else {
-            indent_print(ctx, params.empty() && !frame.open_parameter_list ? "void);\n" : ");\n");
+            if (params.empty() && !frame.open_parameter_list)
+                indent_print(ctx, "void);\n");
+            else
+                indent_print(ctx, frame.open_parameters + ");\n");
         }
     }
     frame.proc_header_pending = false;

@@ -50,6 +50,10 @@ struct procedure_frame {
     // An EXTERNAL C function declared without a parameter list, so that
     // every call may pass arguments (the functions of the built-in table).
     bool open_parameter_list = false;
+    // Such a function's parameter list for compilers that call only through
+    // prototypes with parameters (8051 compilers): its first parameter's
+    // type and the rest open ("BYTE, ..."); empty for a list left out.
+    std::string open_parameters;
     // The scratch text that collects the function until its END.
     std::string body_name;
 

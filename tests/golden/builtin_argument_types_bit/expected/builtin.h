@@ -8,6 +8,6 @@ typedef char *  POINTER;
 typedef unsigned char  BIT;
 
 
-extern BIT  absT();
-extern REAL  absR();
-extern BYTE  absB();
+extern BIT  absT(BIT, ...);
+extern REAL  absR(REAL, ...);
+extern BYTE  absB(BYTE, ...);

@@ -17,3 +17,4 @@ static WORD   p[2] = { 1
  };
 
 
+
