@@ -247,11 +247,13 @@ void distribute_values(Context& ctx, std::vector<element_records>& records, exp_
                 const std::size_t here = static_cast<std::size_t>(*wanted - taken);
                 exp_list head = d_str_init_val(text.substr(0, here));
                 text.erase(0, here);
-                mine = mine.empty() ? std::move(head) : e_binary_exp(std::move(mine), op_comma, std::move(head));
+                mine =
+                    mine.empty() ? std::move(head) : e_binary_exp(std::move(mine), op_comma, std::move(head));
                 break;
             }
             taken += weight;
-            mine = mine.empty() ? std::move(items[next]) : e_binary_exp(std::move(mine), op_comma, std::move(items[next]));
+            mine = mine.empty() ? std::move(items[next])
+                                : e_binary_exp(std::move(mine), op_comma, std::move(items[next]));
             ++next;
         }
         own.attrs.values = std::move(mine);

@@ -56,7 +56,8 @@ std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
     std::error_code ec;
     const std::filesystem::path path = resolve(name);
     if (std::filesystem::exists(path, ec)) return variants;
-    const std::size_t dir_length = name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
+    const std::size_t dir_length =
+        name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
     auto lower = [](std::string text) {
         for (char& c : text)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -76,7 +77,8 @@ std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
 
 bool FileLayer::create(std::string_view name, bool append) const {
     if (name.empty()) return false;
-    std::ofstream out(resolve(name), append ? std::ios::binary | std::ios::app : std::ios::binary | std::ios::trunc);
+    std::ofstream out(resolve(name),
+                      append ? std::ios::binary | std::ios::app : std::ios::binary | std::ios::trunc);
     return static_cast<bool>(out);
 }
 

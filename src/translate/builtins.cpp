@@ -57,7 +57,9 @@ class WordReader {
     explicit WordReader(const std::string& text) : text_(text) {}
 
     std::optional<std::string> next() {
-        auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; };
+        auto blank = [](char c) {
+            return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+        };
         while (pos_ < text_.size() && blank(text_[pos_]))
             ++pos_;
         if (pos_ >= text_.size()) return std::nullopt;
@@ -103,7 +105,8 @@ bool is_sizeof_builtin(std::string_view name) {
 // 8051 compilers call a function only through a prototype with parameters:
 // there the list names the type of the first argument, which the record
 // gives, and leaves the rest open.
-void declare_c_function(Context& ctx, const std::string& c_name, int return_type, std::string_view type_word) {
+void declare_c_function(Context& ctx, const std::string& c_name, int return_type,
+                        std::string_view type_word) {
     p_declare_procedure(ctx, c_name, {}, return_type, proc_external);
     if (procedure_frame* frame = ctx.procedures.current()) {
         frame->open_parameter_list = true;
@@ -115,8 +118,8 @@ void declare_c_function(Context& ctx, const std::string& c_name, int return_type
 }
 
 void malformed_table(Context& ctx, int record_number) {
-    ctx.messages.log_printf("%s: warning - malformed record %d; the built-in table ends before it\n", table_file,
-                            record_number);
+    ctx.messages.log_printf("%s: warning - malformed record %d; the built-in table ends before it\n",
+                            table_file, record_number);
 }
 
 const sym_entry* find_declared(Context& ctx, const exp_node& node) {
@@ -127,7 +130,8 @@ int operand_type(Context& ctx, const exp_node& node) {
     switch (node.kind) {
     case exp_identifier: {
         if (const sym_entry* entry = find_declared(ctx, node)) {
-            type_code code = entry->type_code == type_code::constant_type ? entry->pointee_type : entry->type_code;
+            type_code code =
+                entry->type_code == type_code::constant_type ? entry->pointee_type : entry->type_code;
             return static_cast<int>(code);
         }
         return is_sizeof_builtin(node.name) ? static_cast<int>(type_code::word_type) : -1;
@@ -242,12 +246,14 @@ void size_of_based(Context& ctx, exp_node& argument, const sym_entry& entry) {
 
 } // namespace
 
-bool Builtins::blt_hash_insert(Context& ctx, std::string name, std::string_view type_word, std::string c_name) {
+bool Builtins::blt_hash_insert(Context& ctx, std::string name, std::string_view type_word,
+                               std::string c_name) {
     ctx.keywords.kw_rename(name);
     builtin_entry& entry = table_[name];
     std::optional<int> slot = parameter_slot(type_word);
     if (!slot) {
-        ctx.messages.console_only(format("xlatr.bf: Builtin function \"%s\" parameter type is unknown", name.c_str()));
+        ctx.messages.console_only(
+            format("xlatr.bf: Builtin function \"%s\" parameter type is unknown", name.c_str()));
         ctx.messages.error_flag = true;
         return false;
     }

@@ -216,8 +216,7 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
 
 void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
     const bool pending = frame.proc_header_pending;
-    if (pending)
-        indent_print(ctx, format("%s %s(", frame.proc_type_text.c_str(), frame.proc_name.c_str()));
+    if (pending) indent_print(ctx, format("%s %s(", frame.proc_type_text.c_str(), frame.proc_name.c_str()));
     name_list params = std::move(frame.proc_params);
     frame.proc_params.clear();
     if (!params.empty()) {

@@ -6,12 +6,37 @@
 #include "translate/builtins.h"
 #include "translate/labels.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace xlatr {
 
 namespace {
 
 bool is_pointer(type_code code) {
     return code == type_code::pointer_type || code == type_code::pointer2_type;
+}
+
+// Ranks a target by how much of a value it keeps.
+int target_width(Context& ctx, const exp_node& target) {
+    if (target.kind != exp_identifier) return 0;
+    const sym_entry* entry =
+        ctx.symbols.h_lookup(target.member.empty() ? target.name : target.name + "." + target.member);
+    if (!entry) return 0;
+    switch (entry->type_code) {
+    case type_code::bit_type:
+    case type_code::byte_type:
+        return 1;
+    case type_code::word_type:
+    case type_code::integer_type:
+        return 2;
+    case type_code::dword_type:
+        return 3;
+    case type_code::real_type:
+        return 4;
+    default:
+        return 5;
+    }
 }
 
 } // namespace
@@ -67,9 +92,31 @@ bool Statements::ss_assign_to_builtin(exp_list& lhs, exp_list& rhs) {
     return true;
 }
 
+// PL/M gives every target of A, B = value the value itself; C's chain
+// a = b = value gives a what b kept of it. With the widest target last,
+// innermost in the chain, no target sees a value cut by a narrower one.
+void Statements::ss_order_targets(exp_list& lhs) {
+    std::vector<exp_node> targets;
+    for (exp_node& node : lhs)
+        if (node.kind != exp_operator) targets.push_back(std::move(node));
+    if (targets.size() < 2 || targets.size() * 2 - 1 != lhs.size()) {
+        auto it = targets.begin();
+        for (exp_node& node : lhs)
+            if (node.kind != exp_operator) node = std::move(*it++);
+        return;
+    }
+    std::stable_sort(targets.begin(), targets.end(), [&](const exp_node& a, const exp_node& b) {
+        return target_width(ctx_, a) < target_width(ctx_, b);
+    });
+    auto it = targets.begin();
+    for (exp_node& node : lhs)
+        if (node.kind != exp_operator) node = std::move(*it++);
+}
+
 void Statements::s_assign(exp_list lhs, exp_list rhs) {
     single_statement([&] {
         if (ss_assign_to_builtin(lhs, rhs)) return;
+        ss_order_targets(lhs);
         ee_print_exp(ctx_, lhs, ee_value);
         ctx_.output.print(" = ");
         ss_cast_pointers(lhs, rhs);

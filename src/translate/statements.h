@@ -62,6 +62,7 @@ class Statements {
   private:
     void ss_main_rule(bool simple_do);
     bool ss_assign_to_builtin(exp_list& lhs, exp_list& rhs);
+    void ss_order_targets(exp_list& lhs);
     template <typename Print>
     void single_statement(Print print_text);
     void print_indirect_call(exp_list& callee, exp_list& args);
