@@ -515,13 +515,14 @@ void Scanner::open_string() {
         unread(*in, c);
 }
 
-// A quote inside a string: a doubled apostrophe stands for one blank and the
-// string goes on; otherwise the string is closed (true).
+// A quote inside a string: a doubled apostrophe stands for one apostrophe of
+// the text (IT''S is IT'S, and the text of a LITERALLY may itself hold a
+// string) and the string goes on; otherwise the string is closed (true).
 bool Scanner::close_or_double_quote() {
     include_record* in = ctx_.includes.top();
     int c = read_char(*in);
     if (c == '\'') {
-        token_.text.assign(1, ' ');
+        token_.text.assign(1, '\'');
         return false;
     }
     unread(*in, c);

@@ -69,7 +69,7 @@ TEST_F(ScannerTest, DirectiveWordsOnlyAfterADollarOnTheSameLine) {
 
 TEST_F(ScannerTest, ApostropheStringsAreAssembledFromTheSourceText) {
     EXPECT_EQ(scan("'IT''S' '' 'A  b$C'"),
-              (Tokens{"QUOTE", "STRING_TEXT \"IT S\"", "QUOTE", "QUOTE", "STRING_TEXT \"\"", "QUOTE", "QUOTE",
+              (Tokens{"QUOTE", "STRING_TEXT \"IT'S\"", "QUOTE", "QUOTE", "STRING_TEXT \"\"", "QUOTE", "QUOTE",
                       "STRING_TEXT \"A  b$C\"", "QUOTE"}));
     EXPECT_EQ(scan("'A ! # B' X ! # Y"),
               (Tokens{"QUOTE", "STRING_TEXT \"A ! # B\"", "QUOTE", "IDENTIFIER \"x\"", "IDENTIFIER \"y\""}));
