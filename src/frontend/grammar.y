@@ -154,6 +154,17 @@ std::string string_byte(Context& ctx, const value_node& value) {
     return c_string_byte(value.number);
 }
 
+// A named constant among the strings of a string list (.(CR, LF, 0)) is the
+// byte of its value.
+std::string named_string_byte(Context& ctx, const std::string& name) {
+    const sym_entry* entry = ctx.symbols.h_lookup(name);
+    if (!entry || entry->usage != usage::constant || !entry->constant_value || *entry->constant_value > 0xFF) {
+        s_error(ctx, 1);
+        return {};
+    }
+    return c_string_byte(static_cast<unsigned>(*entry->constant_value));
+}
+
 value_node* whole_number(Context& ctx, int kind, number_token* token) {
     return keep(ctx, d_numeric_const(ctx, kind, take(ctx, token).value));
 }
@@ -697,6 +708,7 @@ string_item
     : DQ_STRING { $$ = keep(ctx, c_string_text(take(ctx, $1))); }
     | string_open STRING_TEXT QUOTE { $$ = keep(ctx, c_string_text(take(ctx, $2))); ctx.scanner.clear_force_text(); }
     | number { $$ = keep(ctx, string_byte(ctx, take(ctx, $1))); }
+    | IDENTIFIER { $$ = keep(ctx, named_string_byte(ctx, take(ctx, $1))); }
     ;
 
 /* Statements. */
