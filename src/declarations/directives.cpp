@@ -75,6 +75,22 @@ void place_directive_text(Context& ctx) {
     if (ctx.remarks.r_begin_file_remark(directive_file)) ctx.remarks.r_scan_remark();
 }
 
+// Names of directive switches are told from program names by the case of a
+// letter: while a directive is handled, names match their own spelling only.
+class ExactNames {
+  public:
+    explicit ExactNames(Context& ctx) : symbols_(ctx.symbols), saved_(ctx.symbols.exact_names) {
+        symbols_.exact_names = true;
+    }
+    ~ExactNames() { symbols_.exact_names = saved_; }
+    ExactNames(const ExactNames&) = delete;
+    ExactNames& operator=(const ExactNames&) = delete;
+
+  private:
+    SymbolTables& symbols_;
+    bool saved_;
+};
+
 } // namespace
 
 void dv_reset_directives(Context& ctx) {
@@ -108,6 +124,7 @@ bool ddv_pop(Context& ctx) {
 }
 
 void dv_set_state(Context& ctx, int code, exp_list list) {
+    const ExactNames exact(ctx);
     dv_update_ids(ctx, list);
     switch (code) {
     case set_code:
@@ -125,6 +142,7 @@ void dv_set_state(Context& ctx, int code, exp_list list) {
 }
 
 void dv_if_state(Context& ctx, bool elseif, exp_list list) {
+    const ExactNames exact(ctx);
     dv_update_ids(ctx, list);
     dv_print_if(ctx, std::move(list), elseif);
 }
@@ -150,6 +168,7 @@ void dv_endif_state(Context& ctx) {
 }
 
 void dv_print_condition(Context& ctx, exp_list& list) {
+    const ExactNames exact(ctx);
     dv_eval_condition(ctx, list);
     ee_print_exp(ctx, list, ee_condition);
 }

@@ -4,6 +4,7 @@
 #include "declarations/unions.h"
 #include "driver/context.h"
 #include "support/messages.h"
+#include "support/strings.h"
 #include "translate/procedures.h"
 
 #include <algorithm>
@@ -68,8 +69,8 @@ bool flush_module_declarations(Context& ctx) {
 // borrows: that of the nearest earlier pending name that opened a group.
 const sym_entry* group_opener(Context& ctx, std::string_view name) {
     const std::vector<kept_id>& pending = ctx.declarations.pending();
-    auto node =
-        std::find_if(pending.begin(), pending.end(), [&](const kept_id& id) { return id.name == name; });
+    auto node = std::find_if(pending.begin(), pending.end(),
+                             [&](const kept_id& id) { return same_plm_name(id.name, name); });
     while (node != pending.begin()) {
         --node;
         if (node->group_count <= 0) continue;
@@ -115,14 +116,14 @@ void Declarations::dd_set_id_pending(std::string_view name, int value) {
 
 kept_id* Declarations::find(std::string_view name) {
     auto id = std::find_if(pending_.begin(), pending_.end(),
-                           [&](const kept_id& node) { return node.name == name; });
+                           [&](const kept_id& node) { return same_plm_name(node.name, name); });
     return id == pending_.end() ? nullptr : &*id;
 }
 
 void dd_set_id_num_of_mem(Context& ctx, std::string_view first, int count) {
     std::vector<kept_id>& pending = ctx.declarations.pending();
-    auto start =
-        std::find_if(pending.begin(), pending.end(), [&](const kept_id& id) { return id.name == first; });
+    auto start = std::find_if(pending.begin(), pending.end(),
+                              [&](const kept_id& id) { return same_plm_name(id.name, first); });
     if (start == pending.end() || count <= 0) return;
     auto end = start + std::min<std::ptrdiff_t>(count, pending.end() - start);
     // Parameters print with the parameter list, never in a group: they move
@@ -206,7 +207,7 @@ bool dd_flush_Ansi_params(Context& ctx, int sign, int count, const name_list& pa
 
 bool dd_flush_Ansi_simple_dec(Context& ctx, int sign, std::string_view name) {
     for (kept_id& id : ctx.declarations.pending()) {
-        if (id.name != name || !has_sign(id.pending, sign)) continue;
+        if (!same_plm_name(id.name, name) || !has_sign(id.pending, sign)) continue;
         id.pending = printed_or_skipped;
         const int result = dd_flush_single_dec(ctx, name, true, false, false);
         if (result == dec_not_declared) return true;

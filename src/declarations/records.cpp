@@ -46,7 +46,11 @@ const sym_entry* find_structure_type(Context& ctx, sym_entry& entry, const var_t
     if (entry.type_code != type_code::structure_type || type.names.empty()) return nullptr;
     entry.structure_type_name = type.names.front();
     const sym_entry* found = ctx.symbols.h_lookup(entry.structure_type_name);
-    if (found && found->usage == usage::structure_type) return found;
+    if (found && found->usage == usage::structure_type) {
+        // The type is declared by the spelling of its own declaration.
+        entry.structure_type_name = found->name;
+        return found;
+    }
     s_error(ctx, no_previous_typedef);
     return nullptr;
 }

@@ -4,6 +4,8 @@
 #include "support/messages.h"
 #include "support/strings.h"
 
+#include <algorithm>
+
 namespace xlatr {
 
 namespace {
@@ -11,25 +13,50 @@ namespace {
 constexpr int insertion_failed = 6;
 constexpr int retrieval_failed = 7;
 
+// The bucket of a name is that of its lower-case spelling, so that the C
+// spellings of one PL/M name meet in one bucket.
 std::size_t bucket_of(std::string_view name) {
-    return static_cast<std::size_t>(c_hash(name, hash_table::bucket_count));
+    char folded[6];
+    const std::size_t length = std::min(name.size(), sizeof folded);
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = name[i];
+        folded[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return static_cast<std::size_t>(c_hash(std::string_view(folded, length), hash_table::bucket_count));
+}
+
+// Directive switches are told from program names by the case of a letter
+// (flaG1), and the table's C functions are C names: both match their own
+// spelling only.
+bool matches_own_spelling_only(const sym_entry& entry) {
+    return entry.exact_spelling || entry.usage == usage::directive_switch;
+}
+
+bool same_name(const sym_entry& present, std::string_view name, bool fold) {
+    if (present.name == name) return true;
+    return fold && !matches_own_spelling_only(present) && same_plm_name(present.name, name);
 }
 
 } // namespace
 
 sym_entry* hash_table::hh_install(std::unique_ptr<sym_entry>& entry) {
     auto& bucket = buckets_[bucket_of(entry->name)];
+    const bool fold = !matches_own_spelling_only(*entry);
     for (const auto& present : bucket)
-        if (present->name == entry->name) return nullptr;
+        if (same_name(*present, entry->name, fold)) return nullptr;
     // The first entry keeps its slot; later ones go to the head of the
     // overflow chain right behind it.
     auto position = bucket.empty() ? bucket.end() : bucket.begin() + 1;
     return bucket.insert(position, std::move(entry))->get();
 }
 
-sym_entry* hash_table::hh_lookup(std::string_view name) const {
-    for (const auto& present : buckets_[bucket_of(name)])
+sym_entry* hash_table::hh_lookup(std::string_view name, bool fold) const {
+    const auto& bucket = buckets_[bucket_of(name)];
+    for (const auto& present : bucket)
         if (present->name == name) return present.get();
+    if (!fold) return nullptr;
+    for (const auto& present : bucket)
+        if (same_name(*present, name, true)) return present.get();
     return nullptr;
 }
 
@@ -82,7 +109,7 @@ sym_entry* SymbolTables::h_insert_global(std::unique_ptr<sym_entry>& entry) {
 sym_entry* SymbolTables::h_lookup(std::string_view name) const {
     for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
         if (!block->table) continue;
-        if (sym_entry* found = block->table->hh_lookup(name)) return found;
+        if (sym_entry* found = block->table->hh_lookup(name, !exact_names)) return found;
     }
     return nullptr;
 }
@@ -92,7 +119,7 @@ sym_entry* SymbolTables::h_lookup_global(std::string_view name) const {
         s_error(ctx_, retrieval_failed);
         return nullptr;
     }
-    return blocks_.front().table->hh_lookup(name);
+    return blocks_.front().table->hh_lookup(name, !exact_names);
 }
 
 sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {

@@ -111,6 +111,9 @@ struct sym_entry {
     int memory_space = 0;
     // 1 to 3 for INITIAL, DATA and CONSTANT values.
     int initialisation_kind = 0;
+    // The name matches its own spelling only, not the other C spellings of
+    // a PL/M name: a C function of the built-in table is a C name.
+    bool exact_spelling = false;
     // Named whole-number constants: the value, for the dimensions whose size
     // must be known when the translator lays out initial values.
     std::optional<long> constant_value;
@@ -125,7 +128,9 @@ class hash_table {
     // Takes `entry` and returns it as stored, or returns null and leaves
     // `entry` with the caller when the name is already in this table.
     sym_entry* hh_install(std::unique_ptr<sym_entry>& entry);
-    sym_entry* hh_lookup(std::string_view name) const;
+    // An entry of this very spelling, else (with `fold`) one whose spelling
+    // names the same PL/M name.
+    sym_entry* hh_lookup(std::string_view name, bool fold = true) const;
     // Frees every entry. An entry whose usage the release does not know is
     // reported on the standard output, as "usage = <n>".
     void hh_free_tab(Context& ctx);
@@ -176,6 +181,10 @@ class SymbolTables {
 
     bool empty() const { return blocks_.empty(); }
     std::size_t depth() const { return blocks_.size(); }
+
+    // While set, names match their own spelling only: directive switch
+    // names differ from program names in the case of one letter.
+    bool exact_names = false;
 
   private:
     sym_entry* insert_into(declare_block* block, std::unique_ptr<sym_entry>& entry);

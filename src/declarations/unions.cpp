@@ -3,9 +3,9 @@
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/context.h"
-#include "translate/procedures.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/procedures.h"
 
 #include <algorithm>
 #include <iterator>

@@ -21,6 +21,7 @@
 #include "translate/builtins.h"
 #include "translate/do_case.h"
 #include "translate/expressions.h"
+#include "translate/labels.h"
 #include "translate/procedures.h"
 #include "translate/statements.h"
 
@@ -72,6 +73,7 @@ class Context {
     Statements statements;
     DoCase do_case;
     Procedures procedures;
+    Labels labels;
     Builtins builtins;
     Parser parser;
 

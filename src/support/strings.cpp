@@ -6,10 +6,18 @@ namespace xlatr {
 
 namespace {
 
-bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
-char to_lower(char c) { return is_upper(c) ? static_cast<char>(c + ('a' - 'A')) : c; }
-char to_upper(char c) { return is_lower(c) ? static_cast<char>(c - ('a' - 'A')) : c; }
+bool is_upper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool is_lower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+char to_lower(char c) {
+    return is_upper(c) ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+char to_upper(char c) {
+    return is_lower(c) ? static_cast<char>(c - ('a' - 'A')) : c;
+}
 
 int digit_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -58,7 +66,8 @@ void c_strmove1_buf(std::string& out, std::string_view name) {
 
 std::string c_str_capital(std::string_view name) {
     std::string out = c_strmove(name);
-    for (char& c : out) c = to_upper(c);
+    for (char& c : out)
+        c = to_upper(c);
     return out;
 }
 
@@ -106,6 +115,18 @@ int c_hash(std::string_view name, int size) {
         sum += static_cast<unsigned char>(c) * weight;
     }
     return sum % size;
+}
+
+bool same_plm_name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
 }
 
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text) {

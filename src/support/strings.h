@@ -39,6 +39,11 @@ std::int32_t str_to_num(std::string_view text, int base, std::size_t count);
 // the last bucket.
 int c_hash(std::string_view name, int size);
 
+// PL/M names ignore case and the `$` separator, which the C spelling turns
+// into capitals (TYPE$BIT is typeBit, TYPEBIT typebit): two C spellings name
+// the same PL/M name when they differ in case only.
+bool same_plm_name(std::string_view a, std::string_view b);
+
 // Appends `text` when the result stays below `capacity` characters; returns
 // false and leaves `buffer` unchanged otherwise.
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text);

@@ -108,6 +108,8 @@ bool is_sizeof_builtin(std::string_view name) {
 void declare_c_function(Context& ctx, const std::string& c_name, int return_type,
                         std::string_view type_word) {
     p_declare_procedure(ctx, c_name, {}, return_type, proc_external);
+    if (sym_entry* declared = ctx.symbols.h_lookup_global(c_name); declared && declared->name == c_name)
+        declared->exact_spelling = true;
     if (procedure_frame* frame = ctx.procedures.current()) {
         frame->open_parameter_list = true;
         const bool for_8051 = ctx.options.plm51_flag || ctx.options.c51_flag;

@@ -52,7 +52,7 @@ void DoCase::s_end_case(const std::string& label, const std::string& /*name*/) {
     if (!label.empty()) {
         lb_insert_label(ctx_, label, scope_code::local_scope, 1);
         out.o_indent();
-        out.printf("%s: ;\n", label.c_str());
+        out.printf("%s: ;\n", lb_c_name(ctx_, label).c_str());
     }
     out.o_indent();
     out.print("}\n");

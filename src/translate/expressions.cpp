@@ -2,9 +2,9 @@
 
 #include "declarations/symbols.h"
 #include "driver/context.h"
-#include "translate/builtins.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/builtins.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -373,6 +373,15 @@ void print_subscript(Context& ctx, exp_list& subscript) {
     ctx.output.print("]");
 }
 
+// A member as its structure declares it: the member entry's name after the
+// owner's, whatever spelling of the PL/M name the reference used.
+std::string member_c_name(Context& ctx, const exp_node& node) {
+    const sym_entry* member = ctx.symbols.h_lookup(node.name + "." + node.member);
+    if (!member) return node.member;
+    const std::size_t dot = member->name.find_last_of('.');
+    return dot == std::string::npos ? node.member : member->name.substr(dot + 1);
+}
+
 bool is_based(const sym_entry& entry) {
     return !entry.base_name.empty();
 }
@@ -673,7 +682,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::array_variable:
         s_trnslt_var(ctx, node.name);
         print_subscript(ctx, node.args);
-        if (!node.member.empty()) ctx.output.print("." + node.member);
+        if (!node.member.empty()) ctx.output.print("." + member_c_name(ctx, node));
         print_subscript(ctx, node.member_args);
         break;
     case usage::typed_procedure:
@@ -685,7 +694,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::structure_variable:
         s_trnslt_var(ctx, node.name);
         if (node.member.empty()) break;
-        ctx.output.print((is_based(*entry) ? "->" : ".") + node.member);
+        ctx.output.print((is_based(*entry) ? "->" : ".") + member_c_name(ctx, node));
         print_subscript(ctx, node.member_args);
         break;
     case usage::pointer_scalar:
@@ -695,8 +704,10 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::directive_switch:
         s_trnslt_var(ctx, node.name);
         break;
-    case usage::none:
     case usage::procedure:
+        ctx.output.print(entry->name);
+        break;
+    case usage::none:
     case usage::literal:
     case usage::structure_type:
     case usage::ignored_literal:

@@ -1,6 +1,7 @@
 #include "translate/labels.h"
 
 #include "driver/context.h"
+#include "support/strings.h"
 
 namespace xlatr {
 
@@ -25,9 +26,21 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
     }
     if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
     auto entry = std::make_unique<sym_entry>();
-    entry->name = name;
+    entry->name = ctx.labels.spelling_for(name);
     lb_init_label(ctx, std::move(entry), mode, defined);
     return true;
+}
+
+void Labels::remember_goto(std::string_view name) {
+    for (const std::string& spelling : goto_spellings_)
+        if (same_plm_name(spelling, name)) return;
+    goto_spellings_.emplace_back(name);
+}
+
+std::string Labels::spelling_for(std::string_view name) const {
+    for (const std::string& spelling : goto_spellings_)
+        if (same_plm_name(spelling, name)) return spelling;
+    return std::string(name);
 }
 
 void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode) {
@@ -40,6 +53,11 @@ void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode) {
         }
         if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
     }
+}
+
+std::string lb_c_name(Context& ctx, std::string_view name) {
+    const sym_entry* label = ctx.symbols.h_lookup_global(name);
+    return label && label->usage == usage::label ? label->name : ctx.labels.spelling_for(name);
 }
 
 void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count) {

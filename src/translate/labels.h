@@ -6,11 +6,26 @@
 
 #include "declarations/symbols.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace xlatr {
 
 class Context;
+
+// What the labels of a run need beyond their symbol entries: the spelling
+// of a label that a GOTO used before the label was declared or defined, so
+// that the label is then defined under that spelling too.
+class Labels {
+  public:
+    void remember_goto(std::string_view name);
+    // The spelling of an earlier GOTO to this PL/M name, or `name`.
+    std::string spelling_for(std::string_view name) const;
+
+  private:
+    std::vector<std::string> goto_spellings_;
+};
 
 // Declares (defined 0) or defines in the code (defined 1) a label of mode
 // external_scope, public_scope or local_scope. False, with message 27, when
@@ -21,6 +36,10 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
 // declaration, a PUBLIC group writes the jump function of every name, also of
 // one declared before.
 void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode);
+
+// The C name of a label: the spelling of its first declaration or
+// definition, whatever spelling of the PL/M name `name` uses.
+std::string lb_c_name(Context& ctx, std::string_view name);
 
 // Fills a new label entry and installs it in the outermost scope.
 void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count);

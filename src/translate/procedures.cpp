@@ -462,7 +462,7 @@ void p_proc_end(Context& ctx, const std::string& label) {
         if (!label.empty()) {
             lb_insert_label(ctx, label, scope_code::local_scope, 1);
             ctx.output.o_indent();
-            ctx.output.printf("%s: ;\n", label.c_str());
+            ctx.output.printf("%s: ;\n", lb_c_name(ctx, label).c_str());
         }
         indent_print(ctx, "}\n");
     }
@@ -477,7 +477,8 @@ bool p_is_param(const Context& ctx, std::string_view name) {
     const procedure_frame* frame = ctx.procedures.current();
     if (!frame) return false;
     const name_list& params = frame->proc_params;
-    return std::find(params.begin(), params.end(), name) != params.end();
+    return std::any_of(params.begin(), params.end(),
+                       [&](const std::string& param) { return same_plm_name(param, name); });
 }
 
 bool p_in_reentrant(const Context& ctx) {

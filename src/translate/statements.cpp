@@ -133,7 +133,8 @@ void Statements::s_goto(const std::string& name) {
         if (label && label->usage == usage::label && label->scope == scope_code::external_scope)
             ctx_.output.printf("%s;\n", label->access_path.c_str());
         else
-            ctx_.output.printf("goto %s;\n", name.c_str());
+            ctx_.output.printf("goto %s;\n", lb_c_name(ctx_, name).c_str());
+        if (!label) ctx_.labels.remember_goto(name);
     });
 }
 
@@ -193,7 +194,7 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
         // A procedure is called by the name the scanner delivered; a
         // built-in of the table that the source does not declare calls the
         // C function for the type of its first argument.
-        exp_list call = e_get_id(name, std::move(args));
+        exp_list call = e_get_id(entry ? entry->name : name, std::move(args));
         if (!entry) blt_translate_call(ctx_, call.front());
         ctx_.output.printf("%s(", call.front().name.c_str());
         ee_print_exp(ctx_, call.front().args, ee_value);
@@ -284,7 +285,7 @@ void Statements::close_block(const std::string& label) {
     if (!label.empty()) {
         lb_insert_label(ctx_, label, scope_code::local_scope, 1);
         ctx_.output.o_indent();
-        ctx_.output.printf("%s: ;\n", label.c_str());
+        ctx_.output.printf("%s: ;\n", lb_c_name(ctx_, label).c_str());
     }
     ctx_.output.o_indent();
     ctx_.output.print("}\n");
@@ -305,7 +306,7 @@ void Statements::s_label(const std::string& name) {
     ss_statement_prologue(false);
     lb_insert_label(ctx_, name, scope_code::local_scope, 1);
     ctx_.output.o_indent();
-    ctx_.output.printf("%s:\n", name.c_str());
+    ctx_.output.printf("%s:\n", lb_c_name(ctx_, name).c_str());
 }
 
 // ---------------------------------------------------------- pointer casts
