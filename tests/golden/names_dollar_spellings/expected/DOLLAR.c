@@ -26,6 +26,7 @@ doneHere: ;
 
 
 
+
 static
 BYTE  addOne(BYTE   value)
 {
