@@ -451,7 +451,8 @@ int Scanner::s_next_token() {
         }
         switch (code) {
         case tok::DOLLAR:
-            directive_mode_ = true;
+            // A $ inside a string ('END OF TEXT$') is a character of it.
+            if (!in_string_) directive_mode_ = true;
             break;
         case tok::IDENTIFIER:
             if (no_expansion_once_)
