@@ -122,6 +122,11 @@ sym_entry* SymbolTables::h_lookup_global(std::string_view name) const {
     return blocks_.front().table->hh_lookup(name, !exact_names);
 }
 
+sym_entry* SymbolTables::h_lookup_local(std::string_view name) const {
+    if (blocks_.empty() || !blocks_.back().table) return nullptr;
+    return blocks_.back().table->hh_lookup(name, !exact_names);
+}
+
 sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {
     auto entry = std::make_unique<sym_entry>();
     entry->name = name;

@@ -170,6 +170,8 @@ class SymbolTables {
     // Entry of the outermost scope only; message 7 when there is no scope or
     // table.
     sym_entry* h_lookup_global(std::string_view name) const;
+    // Entry of the innermost scope only, or null.
+    sym_entry* h_lookup_local(std::string_view name) const;
 
     // A LITERALLY name with its replacement text.
     sym_entry* h_insert_literal(std::string_view name, std::string_view text);

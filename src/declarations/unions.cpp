@@ -214,6 +214,42 @@ bool print_offset_member(Context& ctx, sym_entry& entry) {
     return ok;
 }
 
+// The C type a view of a variable's memory is cast to.
+std::string view_type(Context& ctx, const sym_entry& entry) {
+    if (entry.type_code == type_code::structure_type) return entry.structure_type_name;
+    std::string text;
+    std::string* previous = ctx.output.o_set_file(&text);
+    if (entry.usage == usage::pointer_scalar) {
+        dd_basic_type_dec(ctx, entry.pointee_type);
+        ctx.output.print("*");
+    } else {
+        dd_basic_type_dec(ctx, entry.type_code);
+    }
+    ctx.output.o_set_file(previous);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// A union can only be built around a variable of the same scope whose
+// storage this module owns. A variable placed AT an EXTERNAL variable, or at
+// one of an enclosing scope, is instead reached through its address: it is
+// not declared, and every use reads the target's memory through a cast,
+// (*(WORD *)&(y)) for a scalar, ((BYTE *)y) for an array.
+bool place_as_view(Context& ctx, sym_entry& entry, const exp_list& at, const sym_entry& target) {
+    const bool outer = ctx.symbols.h_lookup_local(at.front().name) == nullptr;
+    if (target.scope != scope_code::external_scope && !outer) return false;
+    std::string address;
+    std::string* previous = ctx.output.o_set_file(&address);
+    exp_list location = e_copy_expr(at);
+    ee_print_exp(ctx, location, ee_value);
+    ctx.output.o_set_file(previous);
+    const std::string type = view_type(ctx, entry);
+    const bool array = entry.usage == usage::array_variable || entry.array_spec.has_value();
+    entry.access_path = array ? "((" + type + " *)" + address + ")" : "(*(" + type + " *)" + address + ")";
+    return true;
+}
+
 } // namespace
 
 union_list& current_unions(Context& ctx) {
@@ -257,6 +293,7 @@ bool dd_set_union_attr(Context& ctx, sym_entry& entry, const exp_list& at) {
         s_error(ctx, at_not_declared);
         return false;
     }
+    if (place_as_view(ctx, entry, at, *target)) return true;
     if (!join_union(ctx, entry, *target)) return false;
     entry.offset = address_offset(ctx, *target, ref);
     set_access_path(ctx, entry);
