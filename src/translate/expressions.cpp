@@ -682,7 +682,10 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::array_variable:
         s_trnslt_var(ctx, node.name);
         print_subscript(ctx, node.args);
-        if (!node.member.empty()) ctx.output.print("." + member_c_name(ctx, node));
+        if (!node.member.empty()) {
+            ctx.output.print(".");
+            ctx.output.print(member_c_name(ctx, node));
+        }
         print_subscript(ctx, node.member_args);
         break;
     case usage::typed_procedure:
@@ -694,7 +697,8 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::structure_variable:
         s_trnslt_var(ctx, node.name);
         if (node.member.empty()) break;
-        ctx.output.print((is_based(*entry) ? "->" : ".") + member_c_name(ctx, node));
+        ctx.output.print(is_based(*entry) ? "->" : ".");
+        ctx.output.print(member_c_name(ctx, node));
         print_subscript(ctx, node.member_args);
         break;
     case usage::pointer_scalar:
