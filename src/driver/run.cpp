@@ -1,8 +1,8 @@
 #include "driver/run.h"
 
 #include "frontend/first_pass.h"
-#include "translate/builtins.h"
 #include "support/strings.h"
+#include "translate/builtins.h"
 
 #include <new>
 
@@ -64,6 +64,13 @@ int stop(Context& ctx, const char* message) {
     return 1;
 }
 
+// An output that cannot be created fails the run; the translation goes on,
+// so that the run reports whatever else is wrong.
+void output_not_created(Context& ctx, const std::string& path) {
+    ctx.messages.log_printf("ERROR! cannot open output file \"%s\"\n", path.c_str());
+    ctx.messages.error_flag = true;
+}
+
 // Reads xlatr.dat and the include map; false after reporting a stop.
 bool read_configuration(Context& ctx) {
     std::optional<std::string> dat = ctx.files.read("xlatr.dat");
@@ -97,13 +104,14 @@ bool read_configuration(Context& ctx) {
 
 // Writes builtin.h: the C types of the PL/M base types, then, while builtin.h
 // is the current output stream, the declarations of the built-in table's C
-// functions. When it cannot be created its text goes to the current output
-// stream, which at this point is the standard output.
+// functions. When it cannot be created the run fails, and its text goes to
+// the current output stream, which at this point is the standard output.
 void write_builtin_h(Context& ctx) {
     std::string path = builtin_h_path(ctx);
     ctx.output.refuse_input_overwrite(path);
     std::string text;
     bool created = ctx.files.create(path, false);
+    if (!created) output_not_created(ctx, path);
     std::string* previous = created ? ctx.output.o_set_file(&text) : nullptr;
     ctx.output.print(builtin_h_types);
     // PL/M-51's BIT type has no C type of its own.
@@ -113,6 +121,7 @@ void write_builtin_h(Context& ctx) {
     if (created) {
         ctx.output.o_set_file(previous);
         ctx.files.append(path, text);
+        ctx.output.commit(path);
     }
 }
 
@@ -176,11 +185,14 @@ void translate(Context& ctx, const std::string& source) {
     ctx.output.refuse_input_overwrite(c_path);
     if (ctx.files.create(c_path, false))
         ctx.files.append(c_path, format("#include\t \"%s\"\n\n", include_line.c_str()));
+    else
+        output_not_created(ctx, c_path);
     if (!ctx.messages.error_flag &&
         !ctx.output.copy_files("tmp_header.t", "tmp_main.t", "tmp_func.t", c_path, true)) {
         ctx.messages.log_printf("%s: INTERNAL - copy_files FAILED\n", ctx.message_file());
         ctx.messages.error_flag = true;
     }
+    ctx.output.commit(c_path);
     remove_scratch_texts(ctx);
     if (ctx.messages.error_flag) return;
     int lines = ctx.s_current_line();

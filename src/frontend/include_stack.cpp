@@ -3,11 +3,14 @@
 #include "driver/context.h"
 #include "support/messages.h"
 
+#include <algorithm>
+
 namespace xlatr {
 
 bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_output) {
     std::optional<std::string> text = ctx_.files.read(name);
     if (!text) return false;
+    refuse_non_text(name, *text);
     include_record record;
     record.name = std::string(name);
     record.text = std::move(*text);
@@ -16,6 +19,27 @@ bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_o
     if (!is_macro) inputs_read_.push_back(record.name);
     push(std::move(record));
     return true;
+}
+
+// A binary file, or one with a line of megabytes, would only yield a flood
+// of syntax errors or a translation that takes minutes: the run ends at once.
+void IncludeStack::refuse_non_text(std::string_view name, std::string_view text) {
+    auto line_of = [text](std::size_t position) {
+        return 1 + static_cast<int>(
+                       std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+    };
+    if (std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        s_fatal_not_text(ctx_, name, line_of(nul));
+        throw RunStop{};
+    }
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end - start > line_length_limit) {
+            s_fatal_line_too_long(ctx_, name, line_of(start), line_length_limit);
+            throw RunStop{};
+        }
+        start = end + 1;
+    }
 }
 
 IncludeStack::include_result IncludeStack::i_push_include(const std::string& path, bool owns_output) {

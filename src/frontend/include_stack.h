@@ -40,8 +40,10 @@ class IncludeStack {
     IncludeStack& operator=(const IncludeStack&) = delete;
 
     // Opens a file (read from disk) on top of the stack; false when it cannot
-    // be read.
+    // be read. A file that is no source text (a NUL character, a line longer
+    // than `line_length_limit`) is reported and ends the run.
     bool i_push_file(std::string_view name, bool is_macro, bool owns_output);
+    static constexpr std::size_t line_length_limit = 65535;
     // Opens the file of an $INCLUDE path as the include map directs. A file
     // that does not exist as spelled is looked for once more among the files
     // of its directory whose names differ only in case: one is used, several
@@ -73,6 +75,7 @@ class IncludeStack {
 
   private:
     void push(include_record record);
+    void refuse_non_text(std::string_view name, std::string_view text);
 
     Context& ctx_;
     std::vector<include_record> stack_;

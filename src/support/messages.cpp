@@ -2,6 +2,8 @@
 
 #include "driver/context.h"
 
+#include <fcntl.h>
+
 #include <array>
 #include <cstdarg>
 #include <cstdio>
@@ -80,7 +82,7 @@ std::string format(const char* fmt, ...) {
 }
 
 bool Messages::open_log(const std::string& path) {
-    log_.open(path, std::ios::binary | std::ios::app);
+    log_.reset(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
     return static_cast<bool>(log_);
 }
 
@@ -93,12 +95,8 @@ void Messages::log_printf(const char* fmt, ...) {
 }
 
 void Messages::log_text(std::string_view text) {
-    console_ << text;
-    console_.flush();
-    if (log_.is_open()) {
-        log_ << text;
-        log_.flush();
-    }
+    console_only(text);
+    log_only(text);
 }
 
 void Messages::console_only(std::string_view text) {
@@ -107,9 +105,7 @@ void Messages::console_only(std::string_view text) {
 }
 
 void Messages::log_only(std::string_view text) {
-    if (!log_.is_open()) return;
-    log_ << text;
-    log_.flush();
+    if (log_) write_all(log_.get(), text);
 }
 
 bool s_error_defined(int number) {
@@ -165,13 +161,26 @@ void s_fatal_include_ambiguous(Context& ctx, std::string_view name, const std::v
     for (const std::string& file : files)
         list += (list.empty() ? "\"" : ", \"") + file + "\"";
     ctx.messages.log_printf("%s: fatal! include file \"%s\" matches several files: %s in line %d\n",
-                            ctx.message_file(), std::string(name).c_str(), list.c_str(), ctx.s_current_line());
+                            ctx.message_file(), std::string(name).c_str(), list.c_str(),
+                            ctx.s_current_line());
     ctx.messages.error_flag = true;
 }
 
 void s_fatal_include_cycle(Context& ctx, std::string_view name) {
     ctx.messages.log_printf("%s: fatal! include file \"%s\" includes itself in line %d\n", ctx.message_file(),
                             std::string(name).c_str(), ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
+void s_fatal_not_text(Context& ctx, std::string_view file, int line) {
+    ctx.messages.log_printf("%s: fatal! line %d holds a NUL character, this is not a text file\n",
+                            std::string(file).c_str(), line);
+    ctx.messages.error_flag = true;
+}
+
+void s_fatal_line_too_long(Context& ctx, std::string_view file, int line, std::size_t limit) {
+    ctx.messages.log_printf("%s: fatal! line %d is longer than %zu characters\n", std::string(file).c_str(),
+                            line, limit);
     ctx.messages.error_flag = true;
 }
 

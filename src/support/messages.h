@@ -3,8 +3,9 @@
 // run ends. The numbered catalogue of source-related messages lives here too.
 #pragma once
 
+#include "support/files.h"
+
 #include <cstdarg>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -24,7 +25,9 @@ class Messages {
   public:
     explicit Messages(std::ostream& console) : console_(console) {}
 
-    // Opens xlatr.log for appending; false when it cannot be opened.
+    // Opens xlatr.log for appending; false when it cannot be opened. Each
+    // message reaches it by one write at its end, so that the messages of
+    // runs that share the log interleave whole.
     bool open_log(const std::string& path);
 
     void log_printf(const char* fmt, ...) XLATR_PRINTF(2, 3);
@@ -39,7 +42,7 @@ class Messages {
 
   private:
     std::ostream& console_;
-    std::ofstream log_;
+    UniqueFd log_;
 };
 
 // Raises catalogue message `number` with the current line and token text.
@@ -55,5 +58,9 @@ void s_fatal_include_missing(Context& ctx, std::string_view name);
 void s_fatal_include_ambiguous(Context& ctx, std::string_view name, const std::vector<std::string>& files);
 void s_fatal_include_cycle(Context& ctx, std::string_view name);
 void s_warn_const_redefined(Context& ctx, std::string_view name);
+// An input that is no source text: one with a NUL character, or with a line
+// longer than `limit`. Both name the input itself, which is not yet open.
+void s_fatal_not_text(Context& ctx, std::string_view file, int line);
+void s_fatal_line_too_long(Context& ctx, std::string_view file, int line, std::size_t limit);
 
 } // namespace xlatr

@@ -91,6 +91,7 @@ bool OutputStreams::o_pop_file() {
             ctx_.files.temps.remove("tmp_func.t");
         }
     }
+    if (popped.storage == Storage::disk) commit(popped.name);
     indent_level_ = popped.saved_indent;
     popped_last_ = std::move(popped.name);
     popped_last_on_disk_ = popped.storage == Storage::disk;
@@ -133,7 +134,14 @@ bool OutputStreams::copy_files(std::string_view header, std::string_view main, s
     if (const std::string* part = func.empty() ? nullptr : temps.find(func)) text += *part;
     if (!ctx_.files.append(out, text))
         ctx_.messages.log_printf("warning INTERNAL: could not close file \"%s\"\n", std::string(out).c_str());
+    commit(out);
     return true;
+}
+
+void OutputStreams::commit(std::string_view name) {
+    if (ctx_.files.commit(name)) return;
+    ctx_.messages.log_printf("ERROR! cannot write output file \"%s\"\n", std::string(name).c_str());
+    ctx_.messages.error_flag = true;
 }
 
 } // namespace xlatr

@@ -21,8 +21,8 @@ struct o_output_file {
     Storage storage = Storage::memory;
     int saved_indent = 0;
     bool assemble_on_pop = false;
-    // Text printed into a disk file since it was last opened; it reaches the
-    // disk when the file is closed.
+    // Text printed into a disk file since it was last opened; the file layer
+    // receives it when the file is closed, and the disk when it is popped.
     std::string disk_text;
 };
 
@@ -57,10 +57,12 @@ class OutputStreams {
     std::string* o_set_file(std::string* sink);
 
     // Appends the scratch texts `header`, `main` and `func` (each skipped when
-    // it does not exist) to the disk file `out`; false when `out` cannot be
-    // opened.
-    bool copy_files(std::string_view header, std::string_view main, std::string_view func, std::string_view out,
-                    bool append);
+    // it does not exist) to the disk file `out`, which is then complete;
+    // false when `out` cannot be opened.
+    bool copy_files(std::string_view header, std::string_view main, std::string_view func,
+                    std::string_view out, bool append);
+    // Puts a complete disk output in its place; a failure fails the run.
+    void commit(std::string_view name);
 
     static constexpr int indent_step = 3;
 

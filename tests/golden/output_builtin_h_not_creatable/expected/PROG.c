@@ -1,0 +1,2 @@
+#include	 "NOTADIR/builtin.h"
+
