@@ -709,7 +709,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
         s_trnslt_var(ctx, node.name);
         break;
     case usage::procedure:
-        ctx.output.print(entry->name);
+        ctx.output.print(s_access_name(*entry));
         break;
     case usage::none:
     case usage::literal:

@@ -145,9 +145,10 @@ void print_return_type(Context& ctx, procedure_frame& frame, int type) {
     if (!frame.proc_external) prototypes(ctx) += word;
 }
 
-void install_procedure(Context& ctx, const std::string& name, int type, int storage) {
+void install_procedure(Context& ctx, const std::string& name, const std::string& c_name, int type, int storage) {
     auto entry = std::make_unique<sym_entry>();
     entry->name = name;
+    if (c_name != name) entry->access_path = c_name;
     entry->type_code = type == proc_untyped ? type_code::void_type : static_cast<type_code>(type);
     entry->usage = type == proc_untyped ? usage::procedure : usage::typed_procedure;
     entry->scope = storage_scope(storage);
@@ -397,10 +398,15 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     const bool lifting = outer && !outer->proc_reentrant && !outer->proc_external;
     if (ctx.blocks.b_in_procedure() && !lifting) s_error(ctx, procedure_within_procedure);
     if (lifting) lift_enclosing(ctx, *outer);
+    // A function made from an inner procedure stands at file scope, where
+    // another function may have its name already.
+    const std::string c_name = lifting && taken_at_file_scope(ctx, name)
+                                   ? unique_lifted_name(ctx, outer->proc_name, name)
+                                   : name;
 
     procedure_frame& frame = ctx.procedures.frames.emplace_back();
     frame.proc_params = std::move(params);
-    frame.proc_name = name;
+    frame.proc_name = c_name;
     frame.storage = storage;
     frame.proc_external = storage == proc_external;
     frame.in_condition = !ctx.directives.saved_condition.empty();
@@ -409,7 +415,7 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
         dd_flush_simple_dec(ctx, ordinary_pending);
         ctx.declarations.release_pending();
     }
-    ctx.procedures.file_scope_names.insert(name);
+    ctx.procedures.file_scope_names.insert(c_name);
 
     prototypes(ctx);
     frame.proc_header_pending = true;
@@ -426,7 +432,7 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     if (storage == proc_interrupt || storage == proc_public_interrupt) s_error(ctx, interrupt_as_ordinary);
     print_storage_class(ctx, frame);
     print_return_type(ctx, frame, type);
-    install_procedure(ctx, name, type, storage);
+    install_procedure(ctx, name, c_name, type, storage);
     if (!ctx.options.ansi_flag) print_knr_heading(ctx, frame);
 
     open_scope(ctx);

@@ -194,7 +194,7 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
         // A procedure is called by the name the scanner delivered; a
         // built-in of the table that the source does not declare calls the
         // C function for the type of its first argument.
-        exp_list call = e_get_id(entry ? entry->name : name, std::move(args));
+        exp_list call = e_get_id(entry ? s_access_name(*entry) : name, std::move(args));
         if (!entry) blt_translate_call(ctx_, call.front());
         ctx_.output.printf("%s(", call.front().name.c_str());
         ee_print_exp(ctx_, call.front().args, ee_value);
