@@ -13,6 +13,21 @@ element_end stop_at(int code) {
     return code == tok::END_OF_INPUT ? element_end::end_of_input : element_end::search;
 }
 
+// Skips the rest of an element that is no text macro, from its token `code`
+// on: the next element follows its "," (outside parentheses), a ";" ends the
+// declaration.
+element_end skip_element(Scanner& scanner, int code) {
+    int depth = 0;
+    for (;; code = scanner.s_next_token()) {
+        if (code == tok::END_OF_INPUT) return element_end::end_of_input;
+        if (code == '(') ++depth;
+        if (code == ')' && depth > 0) --depth;
+        if (depth == 0 && code == ',') return element_end::next_element;
+        if (depth == 0 && code == ';') return element_end::search;
+        scanner.s_free_token(code);
+    }
+}
+
 // Reads on to the next DECLARE; false at the end of all input.
 bool find_declare(Scanner& scanner) {
     for (;;) {
@@ -23,18 +38,18 @@ bool find_declare(Scanner& scanner) {
     }
 }
 
-// One declaration element: "name LITERALLY 'text'" enters a text macro. Only
-// a literal element lets the next element (after "," or DECLARE) be looked
-// at; anything else sends the pass back to looking for DECLARE. A number or a
-// STRUCTURE type between the apostrophes reaches the scanner's user as
-// tokens; the parser's pass handles such literals.
+// One declaration element: "name LITERALLY 'text'" enters a text macro; any
+// other element is skipped, so that a macro declared after a variable in one
+// DECLARE is entered too. A number or a STRUCTURE type between the
+// apostrophes reaches the scanner's user as tokens; the parser's pass
+// handles such literals.
 element_end read_element(Context& ctx) {
     Scanner& scanner = ctx.scanner;
     scanner.set_no_expansion_once();
     int code = scanner.s_next_token();
-    if (code != tok::IDENTIFIER) return stop_at(code);
+    if (code != tok::IDENTIFIER) return skip_element(scanner, code);
     std::string name = scanner.token().value.text;
-    if ((code = scanner.s_next_token()) != tok::LITERALLY) return stop_at(code);
+    if ((code = scanner.s_next_token()) != tok::LITERALLY) return skip_element(scanner, code);
     if ((code = scanner.s_next_token()) != tok::QUOTE) return stop_at(code);
     code = scanner.s_next_token();
     if (code == tok::STRING_TEXT) {

@@ -93,15 +93,19 @@ class FirstPassTest : public TokenStream {
     }
 };
 
-TEST_F(FirstPassTest, CollectsOnlyTheElementsThatFollowDeclareOrALiteral) {
+TEST_F(FirstPassTest, CollectsTheTextMacrosOfEveryElement) {
     first_pass("DECLARE FOREVER LITERALLY 'WHILE 1';\n"
                "DECLARE (A, B) BYTE, C LITERALLY 'X'; DECLARE X BYTE, Y LITERALLY 'Z';\n"
                "DECLARE TRUE LITERALLY '0FFH', T2 LITERALLY 'T';\n"
                "DECLARE S LITERALLY 'STRUCTURE (A BYTE)', Q LITERALLY 'R';\n"
+               "DECLARE V(2) BYTE DATA(1, 2), W LITERALLY 'V'; DECLARE NOT$AFTER BYTE; DECLARE Z LITERALLY 'NO';\n"
                "DECLARE CHAR LITERALLY 'BYTE';\n");
     EXPECT_EQ(text_of("forever"), "WHILE 1");
-    EXPECT_EQ(text_of("c"), "-");
-    EXPECT_EQ(text_of("y"), "-");
+    EXPECT_EQ(text_of("c"), "X") << "a macro after variables of the same DECLARE counts too";
+    EXPECT_EQ(text_of("y"), "Z");
+    EXPECT_EQ(text_of("w"), "V") << "the commas inside a dimension and initial values separate no elements";
+    EXPECT_EQ(text_of("notAfter"), "-");
+    EXPECT_EQ(text_of("z"), "NO");
     EXPECT_EQ(text_of("true"), "-");
     EXPECT_EQ(text_of("t2"), "T");
     EXPECT_EQ(text_of("s"), "-");
