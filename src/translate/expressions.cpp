@@ -353,7 +353,18 @@ void print_real(Context& ctx, double real) {
 }
 
 void print_string_chars(Context& ctx, const std::string& text) {
-    if (text.size() >= 2 && ctx.expressions.init_list_mode() == 0) s_error(ctx, 1);
+    const bool in_value = ctx.expressions.init_list_mode() == 0;
+    // Two characters used as a number are a WORD, the first one its high
+    // byte: 'YB' is 5942H.
+    if (text.size() == 2 && in_value) {
+        ctx.output.print("((");
+        print_char_constant(ctx, text[0]);
+        ctx.output.print("<<8)|");
+        print_char_constant(ctx, text[1]);
+        ctx.output.print(")");
+        return;
+    }
+    if (text.size() >= 2 && in_value) s_error(ctx, 1);
     if (text.empty()) {
         // The first character of an empty text is its terminating NUL.
         print_char_constant(ctx, '\0');

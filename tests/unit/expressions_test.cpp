@@ -204,9 +204,13 @@ TEST(Constants, EdgesOfTheirPrintedForms) {
     EXPECT_EQ(p.err.str(), "");
     EXPECT_FALSE(p.ctx.messages.error_flag);
 
-    // A string of two or more characters used as a number is a syntax error,
-    // printed all the same.
-    EXPECT_EQ(p.print(d_str_init_val("AB")), "'A','B'");
+    // Two characters used as a number are a WORD, the first its high byte.
+    EXPECT_EQ(p.print(d_str_init_val("AB")), "(('A'<<8)|'B')");
+    EXPECT_FALSE(p.ctx.messages.error_flag);
+
+    // A longer string used as a number is a syntax error, printed all the
+    // same.
+    EXPECT_EQ(p.print(d_str_init_val("ABC")), "'A','B','C'");
     EXPECT_NE(p.err.str().find("fatal! syntax error"), std::string::npos);
     EXPECT_TRUE(p.ctx.messages.error_flag);
 }
