@@ -1,0 +1,23 @@
+// Runs a program as a child process in a given directory and measures it
+// from the outside: wall time, and peak resident memory from the kernel's
+// accounting of that one child.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace xlatr::bench {
+
+struct ProcessResult {
+    int exit_status = -1; // the exit code, or 128 + the signal that ended it
+    double seconds = 0;
+    long peak_kib = 0;
+};
+
+// Runs `arguments` (the first is the program) in `directory`, standard input
+// from /dev/null and the two output streams into the named files.
+ProcessResult run_process(const std::vector<std::string>& arguments, const std::filesystem::path& directory,
+                          const std::filesystem::path& stdout_file, const std::filesystem::path& stderr_file);
+
+} // namespace xlatr::bench
