@@ -10,8 +10,12 @@ namespace xlatr {
 
 class Context;
 
-// Deepest parser stack accepted; a deeper nesting abandons the parse.
-inline constexpr int parser_stack_limit = 10000;
+// Deepest parser stack accepted; a deeper nesting abandons the parse. The
+// translation recurses once per nesting level (parentheses, NOT, calls,
+// blocks), so the bound keeps the C++ stack of the deepest accepted unit
+// under a quarter of the usual 8 MB even in a sanitizer build; real modules
+// need a few hundred entries at most.
+inline constexpr int parser_stack_limit = 2000;
 
 struct Parser {
     // The first DO of the run has been seen: it opened the module body.

@@ -60,8 +60,11 @@ class ScratchFile {
     static std::optional<ScratchFile> create(const std::filesystem::path& target, std::uint64_t& counter) {
         constexpr int attempts = 100;
         constexpr std::size_t kept_name_length = 100;
-        const std::string stem = "." + target.filename().string().substr(0, kept_name_length) + ".xlatr-" +
-                                 std::to_string(::getpid()) + "-";
+        std::string stem(1, '.');
+        stem += target.filename().string().substr(0, kept_name_length);
+        stem += ".xlatr-";
+        stem += std::to_string(::getpid());
+        stem += '-';
         for (int attempt = 0; attempt < attempts; ++attempt) {
             std::filesystem::path path = target.parent_path() / (stem + std::to_string(++counter));
             UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
