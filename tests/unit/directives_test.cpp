@@ -54,7 +54,7 @@ class Directive : public ::testing::Test {
 
 TEST_F(Directive, NamesGetTheSwitchSpellingAndOnlyUndeclaredOnesBecomeSwitches) {
     auto variable = std::make_unique<sym_entry>();
-    variable->name = "B";
+    variable->name.assign(1, 'B');
     variable->usage = usage::scalar;
     ASSERT_TRUE(ctx.symbols.h_insert(variable));
 
