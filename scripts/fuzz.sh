@@ -26,9 +26,9 @@ cmake --build build-fuzz -j "$(nproc 2>/dev/null || echo 2)" --target xlatr_fuzz
 args=(-max_len=4096 -timeout=1 -rss_limit_mb=2048 -max_total_time="$seconds"
       -dict="$root/fuzz/plm.dict" -artifact_prefix="$work/artifacts/" -print_final_stats=1)
 if [ "$jobs" -gt 1 ]; then
-    # Fork mode merges the workers' findings into one corpus; by default it
-    # would carry on past timeouts and memory exhaustion.
-    args+=(-fork="$jobs" -ignore_crashes=0 -ignore_timeouts=0 -ignore_ooms=0)
+    # Independent workers that share the corpus folder; each writes its
+    # output to fuzz-N.log in the scratch folder.
+    args+=(-jobs="$jobs" -workers="$jobs")
 fi
 echo "fuzz: corpus $work/corpus, crash files $work/artifacts"
 status=0
@@ -37,6 +37,11 @@ status=0
 (cd "$work" && ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0} \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$root/build-fuzz/fuzz/xlatr_fuzz" "${args[@]}" corpus "$root/fuzz/seed" </dev/null) || status=$?
+if [ "$jobs" -gt 1 ]; then
+    tail -n 5 "$work"/fuzz-*.log
+    awk '/^stat::number_of_executed_units:/ { n += $2 } END { print "fuzz: " n " executions in all" }' \
+        "$work"/fuzz-*.log
+fi
 if [ -n "$(ls -A "$work/artifacts")" ]; then
     echo "fuzz: findings in $work/artifacts:" >&2
     ls -l "$work/artifacts" >&2
