@@ -42,7 +42,8 @@ std::vector<std::string> lines_of(const std::string& text) {
 }
 
 std::string module_name(int n) {
-    return "MOD" + std::to_string(10 + n) + ".PLM";
+    std::string name = "MOD";
+    return name + std::to_string(10 + n) + ".PLM";
 }
 
 // A module big enough that its runs overlap: procedures for the C text, a
@@ -52,7 +53,8 @@ std::string module_text(int n) {
     const std::string id = std::to_string(10 + n);
     std::string text = "MOD" + id + ": DO;\n$INCLUDE(LIB\\COMMON.PLM)\n$INCLUDE(LIB\\PART" + id + ".PLM)\n";
     for (int p = 0; p < 60 + n; ++p) {
-        const std::string proc = "P" + std::to_string(p);
+        std::string proc = "P";
+        proc += std::to_string(p);
         text += proc +
                 ": PROCEDURE (X) WORD;\n   DECLARE X WORD, V BYTE, V BYTE;\n"
                 "   IF X > " +
