@@ -44,6 +44,7 @@ struct Measure {
     double seconds = 0; // median wall time
     long peak_kib = 0;  // largest peak of the counted runs
     int exit_status = 0;
+    int runs = 0;
 };
 
 void write_file(const fs::path& path, const std::string& text) {
@@ -76,18 +77,22 @@ void write_module(const fs::path& dir, const GeneratedModule& module) {
     write_file(dir / include_directory / include_file_name, module.include_text);
 }
 
+// A command whose unmeasured run took longer than this is measured at most
+// `slow_runs` times, so that the largest size stays within minutes.
+constexpr double slow_seconds = 20;
+constexpr int slow_runs = 3;
+
 // Runs the command once unmeasured, so that caches are warm and its output
 // can be checked, then `runs` times measured.
-Measure measure(const std::vector<std::string>& command, const fs::path& dir, int runs,
-                ProcessResult* first = nullptr) {
+Measure measure(const std::vector<std::string>& command, const fs::path& dir, int runs) {
     const fs::path out = dir / "run.out";
     const fs::path err = dir / "run.err";
-    ProcessResult warmup = run_process(command, dir, out, err);
-    if (first != nullptr) *first = warmup;
+    const ProcessResult warmup = run_process(command, dir, out, err);
     std::vector<double> seconds;
     Measure measure;
     measure.exit_status = warmup.exit_status;
-    for (int run = 0; run < runs; ++run) {
+    measure.runs = warmup.seconds > slow_seconds ? std::min(runs, slow_runs) : runs;
+    for (int run = 0; run < measure.runs; ++run) {
         fs::remove(dir / "xlatr.log");
         const ProcessResult result = run_process(command, dir, out, err);
         seconds.push_back(result.seconds);
@@ -172,25 +177,37 @@ struct SizeRow {
     Measure cc;
 };
 
+double mb(long kib) {
+    return static_cast<double>(kib) / 1024.0;
+}
+
+// The memory the translator may take: twice what it reads and writes, and
+// 16 MB for itself.
+double memory_bound(double in_mb, double out_mb) {
+    return 2 * (in_mb + out_mb) + 16;
+}
+
 void print_size_table(const Options& options, const std::vector<SizeRow>& rows) {
-    std::cout << "\nxlatr against `" << options.cc << " -std=c89 -fsyntax-only` on its output, median of "
-              << options.runs
-              << " runs (after one unmeasured run); peak memory is the largest of the runs.\n\n"
-              << "| size | lines | in MB | out MB | xlatr s | time vs first | lines/s | MB/s in | MB/s out "
-                 "| xlatr peak MB | 2(in+out)+16 MB | cc s | cc peak MB | xlatr/cc |\n"
-              << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+    std::cout << "\nxlatr against `" << options.cc
+              << " -std=c89 -fsyntax-only` on its output: medians of the counted runs after one unmeasured "
+                 "run, the largest peak memory, each time against the first size's, and the memory bound "
+                 "2 (in + out) + 16 MB; MB are 2^20 bytes.\n\n"
+              << "| size | lines | in MB | out MB | runs | xlatr s | vs first | lines/s | MB/s in | MB/s out "
+                 "| xlatr peak MB | bound MB | cc s | cc peak MB | xlatr/cc |\n"
+              << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+    const SizeRow& first = rows.front();
     for (const SizeRow& row : rows) {
         const double seconds = row.xlatr.seconds;
         std::cout << "| " << format_size(row.scale) << " | " << row.lines << " | " << fixed(row.in_mb, 2)
-                  << " | " << fixed(row.out_mb, 2) << " | " << fixed(seconds, 3) << " | "
-                  << fixed(seconds / rows.front().xlatr.seconds, 1) << " for "
-                  << fixed(row.scale / rows.front().scale, 0) << "x | "
+                  << " | " << fixed(row.out_mb, 2) << " | " << row.xlatr.runs << " | " << fixed(seconds, 3)
+                  << " | " << fixed(seconds / first.xlatr.seconds, 1) << "x for "
+                  << format_size(row.scale / first.scale) << " | "
                   << fixed(static_cast<double>(row.lines) / seconds, 0) << " | "
                   << fixed(row.in_mb / seconds, 2) << " | " << fixed(row.out_mb / seconds, 2) << " | "
-                  << fixed(static_cast<double>(row.xlatr.peak_kib) / 1024.0, 1) << " | "
-                  << fixed(2 * (row.in_mb + row.out_mb) + 16, 1) << " | " << fixed(row.cc.seconds, 3) << " | "
-                  << fixed(static_cast<double>(row.cc.peak_kib) / 1024.0, 1) << " | "
-                  << fixed(seconds / row.cc.seconds, 2) << " |\n";
+                  << fixed(mb(row.xlatr.peak_kib), 1) << " | "
+                  << fixed(memory_bound(row.in_mb, row.out_mb), 1) << " | " << fixed(row.cc.seconds, 3)
+                  << " | " << fixed(mb(row.cc.peak_kib), 1) << " | " << fixed(seconds / row.cc.seconds, 2)
+                  << " |\n";
     }
 }
 
@@ -213,11 +230,10 @@ SizeRow bench_size(const Options& options, const fs::path& root, double scale) {
 
 void bench_expression(const Options& options, const fs::path& root) {
     const std::size_t bytes = options.expression_mb * 1024 * 1024;
-    std::cout << "\nOne assignment `X = 1 + X + X ...` of " << options.expression_mb << " MB, median of "
-              << options.runs << " runs:\n\n"
-              << "| layout | in MB | status | xlatr s | xlatr peak MB | out MB | 2(in+out)+16 MB | first "
-                 "message |\n"
-              << "|---|---|---|---|---|---|---|---|\n";
+    std::cout
+        << "\nOne assignment `X = 1 + X + X ...` of " << options.expression_mb << " MB:\n\n"
+        << "| layout | in MB | out MB | status | runs | xlatr s | xlatr peak MB | bound MB | message |\n"
+        << "|---|---|---|---|---|---|---|---|---|\n";
     struct Layout {
         const char* name;
         std::size_t line_length;
@@ -227,8 +243,7 @@ void bench_expression(const Options& options, const fs::path& root) {
         prepare_directory(dir);
         const std::string source = generate_long_expression(bytes, layout.line_length);
         write_file(dir / "expr.plm", source);
-        ProcessResult first;
-        const Measure result = measure(translate_command(options, "expr.plm"), dir, options.runs, &first);
+        const Measure result = measure(translate_command(options, "expr.plm"), dir, options.runs);
         std::string message;
         std::istringstream err(read_file(dir / "run.err"));
         for (std::string line; std::getline(err, line);)
@@ -239,10 +254,9 @@ void bench_expression(const Options& options, const fs::path& root) {
         std::uintmax_t out = fs::exists(dir / "expr.c") ? fs::file_size(dir / "expr.c") : 0;
         const double in_mb = static_cast<double>(source.size()) / mebibyte;
         const double out_mb = static_cast<double>(out) / mebibyte;
-        std::cout << "| " << layout.name << " | " << fixed(in_mb, 2) << " | " << result.exit_status << " | "
-                  << fixed(result.seconds, 3) << " | "
-                  << fixed(static_cast<double>(result.peak_kib) / 1024.0, 1) << " | " << fixed(out_mb, 2)
-                  << " | " << fixed(2 * (in_mb + out_mb) + 16, 1) << " | "
+        std::cout << "| " << layout.name << " | " << fixed(in_mb, 2) << " | " << fixed(out_mb, 2) << " | "
+                  << result.exit_status << " | " << result.runs << " | " << fixed(result.seconds, 3) << " | "
+                  << fixed(mb(result.peak_kib), 1) << " | " << fixed(memory_bound(in_mb, out_mb), 1) << " | "
                   << (message.empty() ? "none" : "`" + message + "`") << " |\n";
     }
 }
