@@ -1,0 +1,45 @@
+// Replays every input kept in fuzz/regressions, each one that once crashed,
+// hung or misbehaved under the fuzzer: the run must end with status 0 or 1.
+#include "../../fuzz/fuzz_case.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace xlatr {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path source_root = fs::path(__FILE__).parent_path().parent_path().parent_path();
+
+std::string read_bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(FuzzRegressions, EveryKeptInputEndsWithStatusZeroOrOne) {
+    std::vector<fs::path> inputs;
+    for (const auto& entry : fs::directory_iterator(source_root / "fuzz" / "regressions"))
+        if (entry.is_regular_file() && entry.path().filename() != "README") inputs.push_back(entry.path());
+    std::sort(inputs.begin(), inputs.end());
+    ASSERT_FALSE(inputs.empty());
+    const std::string table = read_bytes(source_root / "data" / "xlatr.bf");
+    for (const fs::path& input : inputs) {
+        const std::string bytes = read_bytes(input);
+        ASSERT_FALSE(bytes.empty()) << input;
+        testing::ScratchDir dir;
+        const int status = fuzz::run_case(fuzz::make_case(bytes), dir.path(), table);
+        EXPECT_TRUE(status == 0 || status == 1) << input << " ended with status " << status;
+    }
+}
+
+} // namespace
+} // namespace xlatr
