@@ -695,7 +695,7 @@ GeneratedModule generate_module(double scale, std::uint64_t seed) {
 
 std::string generate_long_expression(std::size_t bytes, std::size_t line_length) {
     std::string text = "LONG$EXPRESSION: DO;\nDECLARE X WORD;\nX = 1";
-    std::size_t line_start = text.size();
+    std::size_t line_start = text.rfind('\n') + 1;
     const std::size_t end = text.size() + bytes;
     while (text.size() < end) {
         if (line_length != 0 && text.size() - line_start >= line_length) {

@@ -213,15 +213,19 @@ void print_size_table(const Options& options, const std::vector<SizeRow>& rows) 
 
 SizeRow bench_size(const Options& options, const fs::path& root, double scale) {
     const fs::path dir = root / ("size-" + format_size(scale));
-    const GeneratedModule module = generate_module(scale, options.seed);
-    write_module(dir, module);
-    std::cerr << "size " << format_size(scale) << ": " << module.source_lines + module.include_lines
-              << " lines, " << module.units << " units\n";
-    check_module(options, dir);
     SizeRow row{};
     row.scale = scale;
-    row.lines = module.source_lines + module.include_lines;
-    row.in_mb = static_cast<double>(module.source.size() + module.include_text.size()) / mebibyte;
+    {
+        // Released before anything is measured: a child's peak counts the
+        // memory of this process that it was forked from.
+        const GeneratedModule module = generate_module(scale, options.seed);
+        write_module(dir, module);
+        row.lines = module.source_lines + module.include_lines;
+        row.in_mb = static_cast<double>(module.source.size() + module.include_text.size()) / mebibyte;
+        std::cerr << "size " << format_size(scale) << ": " << row.lines << " lines, " << module.units
+                  << " units\n";
+    }
+    check_module(options, dir);
     row.xlatr = measure(translate_command(options, module_file_name), dir, options.runs);
     row.out_mb = static_cast<double>(output_bytes(dir)) / mebibyte;
     row.cc = measure(compile_command(options), dir, options.runs);
@@ -241,8 +245,11 @@ void bench_expression(const Options& options, const fs::path& root) {
     for (const Layout layout : {Layout{"one line", 0}, Layout{"lines of 60000 characters", 60000}}) {
         const fs::path dir = root / ("expression-" + std::to_string(layout.line_length));
         prepare_directory(dir);
-        const std::string source = generate_long_expression(bytes, layout.line_length);
-        write_file(dir / "expr.plm", source);
+        const double in_mb = [&] {
+            const std::string source = generate_long_expression(bytes, layout.line_length);
+            write_file(dir / "expr.plm", source);
+            return static_cast<double>(source.size()) / mebibyte;
+        }();
         const Measure result = measure(translate_command(options, "expr.plm"), dir, options.runs);
         std::string message;
         std::istringstream err(read_file(dir / "run.err"));
@@ -252,7 +259,6 @@ void bench_expression(const Options& options, const fs::path& root) {
                 break;
             }
         std::uintmax_t out = fs::exists(dir / "expr.c") ? fs::file_size(dir / "expr.c") : 0;
-        const double in_mb = static_cast<double>(source.size()) / mebibyte;
         const double out_mb = static_cast<double>(out) / mebibyte;
         std::cout << "| " << layout.name << " | " << fixed(in_mb, 2) << " | " << fixed(out_mb, 2) << " | "
                   << result.exit_status << " | " << result.runs << " | " << fixed(result.seconds, 3) << " | "
