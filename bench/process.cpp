@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <fstream>
+#include <iostream>
 #include <stdexcept>
 
 namespace xlatr::bench {
@@ -47,6 +49,36 @@ ProcessResult run_process(const std::vector<std::string>& arguments, const std::
     result.peak_kib = usage.ru_maxrss;
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+ProcessResult run_measured(const std::vector<std::string>& arguments, const std::filesystem::path& directory,
+                           const std::filesystem::path& stdout_file,
+                           const std::filesystem::path& stderr_file) {
+    // Linux carries a process's peak memory across exec, and a forked child
+    // starts with its parent's pages: the launcher is small, this process
+    // may hold hundreds of megabytes of generated text.
+    std::vector<std::string> launcher = {std::filesystem::read_symlink("/proc/self/exe").string(),
+                                         launcher_option, directory.string(), stdout_file.string(),
+                                         stderr_file.string()};
+    launcher.insert(launcher.end(), arguments.begin(), arguments.end());
+    const std::filesystem::path report = stdout_file.string() + ".measured";
+    const std::filesystem::path failure = stdout_file.string() + ".launcher";
+    const ProcessResult launched = run_process(launcher, directory, report, failure);
+    ProcessResult result;
+    std::ifstream in(report);
+    if (launched.exit_status != 0 || !(in >> result.exit_status >> result.seconds >> result.peak_kib))
+        throw std::runtime_error("the launcher could not run " + arguments.front());
+    std::filesystem::remove(report);
+    std::filesystem::remove(failure);
+    return result;
+}
+
+int run_launcher(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 4) return 2;
+    const std::vector<std::string> command(arguments.begin() + 3, arguments.end());
+    const ProcessResult result = run_process(command, arguments[0], arguments[1], arguments[2]);
+    std::cout << result.exit_status << ' ' << result.seconds << ' ' << result.peak_kib << '\n';
+    return std::cout.flush() ? 0 : 1;
 }
 
 } // namespace xlatr::bench

@@ -20,4 +20,17 @@ struct ProcessResult {
 ProcessResult run_process(const std::vector<std::string>& arguments, const std::filesystem::path& directory,
                           const std::filesystem::path& stdout_file, const std::filesystem::path& stderr_file);
 
+// The same, through a fresh copy of this program started with
+// `launcher_option` (see run_launcher), so that the peak memory is the
+// command's own and not that of a large process it was forked from.
+ProcessResult run_measured(const std::vector<std::string>& arguments, const std::filesystem::path& directory,
+                           const std::filesystem::path& stdout_file,
+                           const std::filesystem::path& stderr_file);
+
+inline constexpr const char* launcher_option = "--launch";
+
+// The launcher's side: `arguments` are DIRECTORY STDOUT STDERR COMMAND...;
+// runs the command with run_process and prints its result on standard output.
+int run_launcher(const std::vector<std::string>& arguments);
+
 } // namespace xlatr::bench

@@ -21,6 +21,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -87,14 +88,14 @@ constexpr int slow_runs = 3;
 Measure measure(const std::vector<std::string>& command, const fs::path& dir, int runs) {
     const fs::path out = dir / "run.out";
     const fs::path err = dir / "run.err";
-    const ProcessResult warmup = run_process(command, dir, out, err);
+    const ProcessResult warmup = run_measured(command, dir, out, err);
     std::vector<double> seconds;
     Measure measure;
     measure.exit_status = warmup.exit_status;
     measure.runs = warmup.seconds > slow_seconds ? std::min(runs, slow_runs) : runs;
     for (int run = 0; run < measure.runs; ++run) {
         fs::remove(dir / "xlatr.log");
-        const ProcessResult result = run_process(command, dir, out, err);
+        const ProcessResult result = run_measured(command, dir, out, err);
         seconds.push_back(result.seconds);
         measure.peak_kib = std::max(measure.peak_kib, result.peak_kib);
     }
@@ -133,14 +134,14 @@ std::vector<std::string> compile_command(const Options& options) {
 // compiler accepted its C without a diagnostic.
 void check_module(const Options& options, const fs::path& dir) {
     const ProcessResult translation =
-        run_process(translate_command(options, module_file_name), dir, dir / "run.out", dir / "run.err");
+        run_measured(translate_command(options, module_file_name), dir, dir / "run.out", dir / "run.err");
     const std::string messages = read_file(dir / "run.err");
     if (translation.exit_status != 0 || !is_clean_summary(messages))
         throw std::runtime_error("xlatr did not translate " + (dir / module_file_name).string() +
                                  " cleanly (status " + std::to_string(translation.exit_status) + "):\n" +
                                  messages.substr(0, 4000));
     const ProcessResult compilation =
-        run_process(compile_command(options), dir, dir / "cc.out", dir / "cc.err");
+        run_measured(compile_command(options), dir, dir / "cc.out", dir / "cc.err");
     const std::string diagnostics = read_file(dir / "cc.err");
     if (compilation.exit_status != 0 || !diagnostics.empty())
         throw std::runtime_error(options.cc + " -std=c89 -fsyntax-only did not accept " +
@@ -354,6 +355,8 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
+        if (argc > 1 && std::string_view(argv[1]) == xlatr::bench::launcher_option)
+            return xlatr::bench::run_launcher(std::vector<std::string>(argv + 2, argv + argc));
         return xlatr::bench::run(argc, argv);
     } catch (const std::exception& failure) {
         std::cerr << "xlatr_bench: " << failure.what() << "\n";
