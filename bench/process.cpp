@@ -47,6 +47,10 @@ ProcessResult run_process(const std::vector<std::string>& arguments, const std::
     ProcessResult result;
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     result.peak_kib = usage.ru_maxrss;
+    const auto seconds_of = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    result.cpu_seconds = seconds_of(usage.ru_utime) + seconds_of(usage.ru_stime);
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }
@@ -66,7 +70,8 @@ ProcessResult run_measured(const std::vector<std::string>& arguments, const std:
     const ProcessResult launched = run_process(launcher, directory, report, failure);
     ProcessResult result;
     std::ifstream in(report);
-    if (launched.exit_status != 0 || !(in >> result.exit_status >> result.seconds >> result.peak_kib))
+    if (launched.exit_status != 0 ||
+        !(in >> result.exit_status >> result.seconds >> result.cpu_seconds >> result.peak_kib))
         throw std::runtime_error("the launcher could not run " + arguments.front());
     std::filesystem::remove(report);
     std::filesystem::remove(failure);
@@ -77,7 +82,8 @@ int run_launcher(const std::vector<std::string>& arguments) {
     if (arguments.size() < 4) return 2;
     const std::vector<std::string> command(arguments.begin() + 3, arguments.end());
     const ProcessResult result = run_process(command, arguments[0], arguments[1], arguments[2]);
-    std::cout << result.exit_status << ' ' << result.seconds << ' ' << result.peak_kib << '\n';
+    std::cout << result.exit_status << ' ' << result.seconds << ' ' << result.cpu_seconds << ' '
+              << result.peak_kib << '\n';
     return std::cout.flush() ? 0 : 1;
 }
 

@@ -10,8 +10,9 @@
 namespace xlatr::bench {
 
 struct ProcessResult {
-    int exit_status = -1; // the exit code, or 128 + the signal that ended it
-    double seconds = 0;
+    int exit_status = -1;   // the exit code, or 128 + the signal that ended it
+    double seconds = 0;     // wall time
+    double cpu_seconds = 0; // user and system time: less moved by other work on the machine
     long peak_kib = 0;
 };
 

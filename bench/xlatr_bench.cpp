@@ -42,8 +42,9 @@ struct Options {
 };
 
 struct Measure {
-    double seconds = 0; // median wall time
-    long peak_kib = 0;  // largest peak of the counted runs
+    double seconds = 0;     // median wall time
+    double cpu_seconds = 0; // median user and system time
+    long peak_kib = 0;      // largest peak of the counted runs
     int exit_status = 0;
     int runs = 0;
 };
@@ -83,26 +84,76 @@ void write_module(const fs::path& dir, const GeneratedModule& module) {
 constexpr double slow_seconds = 20;
 constexpr int slow_runs = 3;
 
-// Runs the command once unmeasured, so that caches are warm and its output
-// can be checked, then `runs` times measured.
-Measure measure(const std::vector<std::string>& command, const fs::path& dir, int runs) {
-    const fs::path out = dir / "run.out";
-    const fs::path err = dir / "run.err";
-    const ProcessResult warmup = run_measured(command, dir, out, err);
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Collects the counted runs of one command.
+struct Runs {
     std::vector<double> seconds;
+    std::vector<double> cpu_seconds;
     Measure measure;
-    measure.exit_status = warmup.exit_status;
-    measure.runs = warmup.seconds > slow_seconds ? std::min(runs, slow_runs) : runs;
-    for (int run = 0; run < measure.runs; ++run) {
-        fs::remove(dir / "xlatr.log");
-        const ProcessResult result = run_measured(command, dir, out, err);
+
+    void add(const ProcessResult& result) {
         seconds.push_back(result.seconds);
+        cpu_seconds.push_back(result.cpu_seconds);
         measure.peak_kib = std::max(measure.peak_kib, result.peak_kib);
+        measure.runs = static_cast<int>(seconds.size());
     }
-    std::sort(seconds.begin(), seconds.end());
-    const std::size_t middle = seconds.size() / 2;
-    measure.seconds = seconds.size() % 2 == 1 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2;
-    return measure;
+    Measure done() {
+        measure.seconds = median(seconds);
+        measure.cpu_seconds = median(cpu_seconds);
+        return measure;
+    }
+};
+
+ProcessResult run_in(const std::vector<std::string>& command, const fs::path& dir) {
+    // The log grows by a message each run; each run starts without one.
+    fs::remove(dir / "xlatr.log");
+    return run_measured(command, dir, dir / "run.out", dir / "run.err");
+}
+
+int counted_runs(double warmup_seconds, int runs) {
+    return warmup_seconds > slow_seconds ? std::min(runs, slow_runs) : runs;
+}
+
+// Runs the command once unmeasured, so that caches are warm, then `runs`
+// times measured.
+Measure measure(const std::vector<std::string>& command, const fs::path& dir, int runs) {
+    const ProcessResult warmup = run_in(command, dir);
+    Runs counted;
+    counted.measure.exit_status = warmup.exit_status;
+    for (int run = counted_runs(warmup.seconds, runs); run > 0; --run)
+        counted.add(run_in(command, dir));
+    return counted.done();
+}
+
+struct PairedMeasure {
+    Measure first;
+    Measure second;
+    double ratio = 0;     // median of first / second, run by run, in wall time
+    double cpu_ratio = 0; // the same in user and system time
+};
+
+// Runs the two commands in turn, so that a drift of the machine's speed
+// moves both alike, and takes their ratio pair by pair.
+PairedMeasure measure_paired(const std::vector<std::string>& first, const std::vector<std::string>& second,
+                             const fs::path& dir, int runs) {
+    const ProcessResult warmup_first = run_in(first, dir);
+    const ProcessResult warmup_second = run_in(second, dir);
+    Runs a;
+    Runs b;
+    std::vector<double> ratios;
+    std::vector<double> cpu_ratios;
+    for (int run = counted_runs(warmup_first.seconds + warmup_second.seconds, runs); run > 0; --run) {
+        a.add(run_in(first, dir));
+        b.add(run_in(second, dir));
+        ratios.push_back(a.seconds.back() / b.seconds.back());
+        cpu_ratios.push_back(a.cpu_seconds.back() / b.cpu_seconds.back());
+    }
+    return PairedMeasure{a.done(), b.done(), median(ratios), median(cpu_ratios)};
 }
 
 // A clean translation prints only its closing summary.
@@ -174,8 +225,7 @@ struct SizeRow {
     long lines;
     double in_mb;
     double out_mb;
-    Measure xlatr;
-    Measure cc;
+    PairedMeasure paired; // xlatr against cc
 };
 
 double mb(long kib) {
@@ -189,26 +239,32 @@ double memory_bound(double in_mb, double out_mb) {
 }
 
 void print_size_table(const Options& options, const std::vector<SizeRow>& rows) {
-    std::cout << "\nxlatr against `" << options.cc
-              << " -std=c89 -fsyntax-only` on its output: medians of the counted runs after one unmeasured "
-                 "run, the largest peak memory, each time against the first size's, and the memory bound "
-                 "2 (in + out) + 16 MB; MB are 2^20 bytes.\n\n"
-              << "| size | lines | in MB | out MB | runs | xlatr s | vs first | lines/s | MB/s in | MB/s out "
-                 "| xlatr peak MB | bound MB | cc s | cc peak MB | xlatr/cc |\n"
-              << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
-    const SizeRow& first = rows.front();
+    std::cout
+        << "\nxlatr against `" << options.cc
+        << " -std=c89 -fsyntax-only` on its output. The two run in turn after one unmeasured run each; "
+           "times are medians of the counted runs, ratios medians pair by pair, wall time (wall) and user "
+           "plus system time (cpu); the size columns are against the first size's CPU time; the peak is the "
+           "largest of the runs; the bound is 2 (in + out) + 16 MB; MB are 2^20 bytes.\n\n"
+        << "| size | lines | in MB | out MB | runs | xlatr wall s | xlatr cpu s | cpu vs first | lines/s "
+           "| MB/s in | MB/s out | xlatr peak MB | bound MB | cc wall s | cc cpu s | cc peak MB "
+           "| xlatr/cc wall | xlatr/cc cpu |\n"
+        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+    const Measure& first = rows.front().paired.first;
     for (const SizeRow& row : rows) {
-        const double seconds = row.xlatr.seconds;
+        const Measure& xlatr = row.paired.first;
+        const Measure& cc = row.paired.second;
+        const double seconds = xlatr.seconds;
         std::cout << "| " << format_size(row.scale) << " | " << row.lines << " | " << fixed(row.in_mb, 2)
-                  << " | " << fixed(row.out_mb, 2) << " | " << row.xlatr.runs << " | " << fixed(seconds, 3)
-                  << " | " << fixed(seconds / first.xlatr.seconds, 1) << "x for "
-                  << format_size(row.scale / first.scale) << " | "
+                  << " | " << fixed(row.out_mb, 2) << " | " << xlatr.runs << " | " << fixed(seconds, 3)
+                  << " | " << fixed(xlatr.cpu_seconds, 3) << " | "
+                  << fixed(xlatr.cpu_seconds / first.cpu_seconds, 1) << "x for "
+                  << format_size(row.scale / rows.front().scale) << " | "
                   << fixed(static_cast<double>(row.lines) / seconds, 0) << " | "
                   << fixed(row.in_mb / seconds, 2) << " | " << fixed(row.out_mb / seconds, 2) << " | "
-                  << fixed(mb(row.xlatr.peak_kib), 1) << " | "
-                  << fixed(memory_bound(row.in_mb, row.out_mb), 1) << " | " << fixed(row.cc.seconds, 3)
-                  << " | " << fixed(mb(row.cc.peak_kib), 1) << " | " << fixed(seconds / row.cc.seconds, 2)
-                  << " |\n";
+                  << fixed(mb(xlatr.peak_kib), 1) << " | " << fixed(memory_bound(row.in_mb, row.out_mb), 1)
+                  << " | " << fixed(cc.seconds, 3) << " | " << fixed(cc.cpu_seconds, 3) << " | "
+                  << fixed(mb(cc.peak_kib), 1) << " | " << fixed(row.paired.ratio, 2) << " | "
+                  << fixed(row.paired.cpu_ratio, 2) << " |\n";
     }
 }
 
@@ -227,9 +283,10 @@ SizeRow bench_size(const Options& options, const fs::path& root, double scale) {
                   << " units\n";
     }
     check_module(options, dir);
-    row.xlatr = measure(translate_command(options, module_file_name), dir, options.runs);
+    const PairedMeasure paired = measure_paired(translate_command(options, module_file_name),
+                                                compile_command(options), dir, options.runs);
+    row.paired = paired;
     row.out_mb = static_cast<double>(output_bytes(dir)) / mebibyte;
-    row.cc = measure(compile_command(options), dir, options.runs);
     return row;
 }
 
