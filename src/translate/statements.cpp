@@ -96,19 +96,17 @@ bool Statements::ss_assign_to_builtin(exp_list& lhs, exp_list& rhs) {
 // a = b = value gives a what b kept of it. With the widest target last,
 // innermost in the chain, no target sees a value cut by a narrower one.
 void Statements::ss_order_targets(exp_list& lhs) {
-    std::vector<exp_node> targets;
+    const auto targets = static_cast<std::size_t>(
+        std::count_if(lhs.begin(), lhs.end(), [](const exp_node& node) { return node.kind != exp_operator; }));
+    // Only a plain chain a = b = c, targets alternating with assignments.
+    if (targets < 2 || targets * 2 - 1 != lhs.size()) return;
+    std::vector<exp_node> ordered;
     for (exp_node& node : lhs)
-        if (node.kind != exp_operator) targets.push_back(std::move(node));
-    if (targets.size() < 2 || targets.size() * 2 - 1 != lhs.size()) {
-        auto it = targets.begin();
-        for (exp_node& node : lhs)
-            if (node.kind != exp_operator) node = std::move(*it++);
-        return;
-    }
-    std::stable_sort(targets.begin(), targets.end(), [&](const exp_node& a, const exp_node& b) {
+        if (node.kind != exp_operator) ordered.push_back(std::move(node));
+    std::stable_sort(ordered.begin(), ordered.end(), [&](const exp_node& a, const exp_node& b) {
         return target_width(ctx_, a) < target_width(ctx_, b);
     });
-    auto it = targets.begin();
+    auto it = ordered.begin();
     for (exp_node& node : lhs)
         if (node.kind != exp_operator) node = std::move(*it++);
 }
