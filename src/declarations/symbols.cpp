@@ -13,16 +13,28 @@ namespace {
 constexpr int insertion_failed = 6;
 constexpr int retrieval_failed = 7;
 
-// The bucket of a name is that of its lower-case spelling, so that the C
-// spellings of one PL/M name meet in one bucket.
-std::size_t bucket_of(std::string_view name) {
+constexpr int chain_count = 31;
+
+// The chain of a name is that of its lower-case spelling, so that the C
+// spellings of one PL/M name meet in one chain.
+int chain_of(std::string_view name) {
     char folded[6];
     const std::size_t length = std::min(name.size(), sizeof folded);
     for (std::size_t i = 0; i < length; ++i) {
         const char c = name[i];
         folded[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    return static_cast<std::size_t>(c_hash(std::string_view(folded, length), hash_table::bucket_count));
+    return c_hash(std::string_view(folded, length), chain_count);
+}
+
+// FNV-1a of the lower-case spelling.
+std::size_t folded_hash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : name) {
+        const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        hash = (hash ^ static_cast<unsigned char>(folded)) * 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
 // Directive switches are told from program names by the case of a letter
@@ -32,32 +44,63 @@ bool matches_own_spelling_only(const sym_entry& entry) {
     return entry.exact_spelling || entry.usage == usage::directive_switch;
 }
 
-bool same_name(const sym_entry& present, std::string_view name, bool fold) {
-    if (present.name == name) return true;
-    return fold && !matches_own_spelling_only(present) && same_plm_name(present.name, name);
-}
+constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
 } // namespace
 
+bool hash_table::earlier_in_chain(std::size_t a, std::size_t b) const {
+    if (entries_[a].opened_chain) return true;
+    if (entries_[b].opened_chain) return false;
+    return a > b;
+}
+
+std::size_t hash_table::probe(std::string_view name, std::size_t hash, bool fold) const {
+    if (slots_.empty()) return npos;
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t folded_match = npos;
+    for (std::size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+        const std::size_t index = slots_[slot] - 1;
+        const stored& present = entries_[index];
+        if (present.folded_hash != hash) continue;
+        if (present.entry->name == name) return index;
+        if (fold && !matches_own_spelling_only(*present.entry) && same_plm_name(present.entry->name, name) &&
+            (folded_match == npos || earlier_in_chain(index, folded_match)))
+            folded_match = index;
+    }
+    return folded_match;
+}
+
+void hash_table::grow() {
+    std::vector<std::uint32_t> slots(slots_.empty() ? 16 : slots_.size() * 2, 0);
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        std::size_t slot = entries_[index].folded_hash & mask;
+        while (slots[slot] != 0)
+            slot = (slot + 1) & mask;
+        slots[slot] = static_cast<std::uint32_t>(index + 1);
+    }
+    slots_ = std::move(slots);
+}
+
 sym_entry* hash_table::hh_install(std::unique_ptr<sym_entry>& entry) {
-    auto& bucket = buckets_[bucket_of(entry->name)];
-    const bool fold = !matches_own_spelling_only(*entry);
-    for (const auto& present : bucket)
-        if (same_name(*present, entry->name, fold)) return nullptr;
-    // The first entry keeps its slot; later ones go to the head of the
-    // overflow chain right behind it.
-    auto position = bucket.empty() ? bucket.end() : bucket.begin() + 1;
-    return bucket.insert(position, std::move(entry))->get();
+    const std::size_t hash = folded_hash(entry->name);
+    if (probe(entry->name, hash, !matches_own_spelling_only(*entry)) != npos) return nullptr;
+    if ((entries_.size() + 1) * 2 > slots_.size()) grow();
+    const int chain = chain_of(entry->name);
+    const bool opens_chain = (opened_chains_ & (1u << chain)) == 0;
+    opened_chains_ |= 1u << chain;
+    entries_.push_back(stored{std::move(entry), hash, chain, opens_chain});
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hash & mask;
+    while (slots_[slot] != 0)
+        slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    return entries_.back().entry.get();
 }
 
 sym_entry* hash_table::hh_lookup(std::string_view name, bool fold) const {
-    const auto& bucket = buckets_[bucket_of(name)];
-    for (const auto& present : bucket)
-        if (present->name == name) return present.get();
-    if (!fold) return nullptr;
-    for (const auto& present : bucket)
-        if (same_name(*present, name, true)) return present.get();
-    return nullptr;
+    const std::size_t index = probe(name, folded_hash(name), fold);
+    return index == npos ? nullptr : entries_[index].entry.get();
 }
 
 bool SymbolTables::h_push_declare_block() {
@@ -72,15 +115,22 @@ bool SymbolTables::h_alloc_declare_block() {
 }
 
 void hash_table::hh_free_tab(Context& ctx) {
-    for (auto& bucket : buckets_) {
-        for (const auto& entry : bucket) {
-            int code = static_cast<int>(entry->usage);
-            if (code < static_cast<int>(usage::array_variable) ||
-                code > static_cast<int>(usage::directive_switch))
-                ctx.env.out << "usage = " << code << "\n";
-        }
-        bucket.clear();
+    std::vector<std::size_t> unknown;
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const int code = static_cast<int>(entries_[index].entry->usage);
+        if (code < static_cast<int>(usage::array_variable) ||
+            code > static_cast<int>(usage::directive_switch))
+            unknown.push_back(index);
     }
+    std::sort(unknown.begin(), unknown.end(), [&](std::size_t a, std::size_t b) {
+        if (entries_[a].chain != entries_[b].chain) return entries_[a].chain < entries_[b].chain;
+        return a != b && earlier_in_chain(a, b);
+    });
+    for (const std::size_t index : unknown)
+        ctx.env.out << "usage = " << static_cast<int>(entries_[index].entry->usage) << "\n";
+    entries_.clear();
+    slots_.clear();
+    opened_chains_ = 0;
 }
 
 bool SymbolTables::h_free_declare_block() {

@@ -7,7 +7,7 @@
 
 #include "declarations/records.h"
 
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +39,11 @@ enum class type_code {
     bit_type = 15,
     void_type = 16,
 };
+
+// Both pointer codes mean the same C pointer.
+inline bool is_pointer(type_code code) {
+    return code == type_code::pointer_type || code == type_code::pointer2_type;
+}
 
 // What kind of name an entry stands for.
 enum class usage {
@@ -119,12 +124,11 @@ struct sym_entry {
     std::optional<long> constant_value;
 };
 
-// One scope's table: 31 buckets, each holding its entries in lookup order
-// (the first one installed, then the others from newest to oldest).
+// One scope's table. Entries are found through an open-addressing index
+// keyed on the case-folded name, so that all C spellings of one PL/M name
+// meet in one probe sequence; lookup cost does not grow with the table.
 class hash_table {
   public:
-    static constexpr int bucket_count = 31;
-
     // Takes `entry` and returns it as stored, or returns null and leaves
     // `entry` with the caller when the name is already in this table.
     sym_entry* hh_install(std::unique_ptr<sym_entry>& entry);
@@ -136,7 +140,28 @@ class hash_table {
     void hh_free_tab(Context& ctx);
 
   private:
-    std::array<std::vector<std::unique_ptr<sym_entry>>, bucket_count> buckets_;
+    struct stored {
+        std::unique_ptr<sym_entry> entry;
+        std::size_t folded_hash = 0;
+        // Where the entry stands in the order that reports and ties follow:
+        // that of a table of 31 chains keyed on the first six folded
+        // characters, each chain holding the entry that opened it, then the
+        // others from newest to oldest.
+        int chain = 0;
+        bool opened_chain = false;
+    };
+
+    // Index of the entry that comes first in chain order, or npos.
+    std::size_t probe(std::string_view name, std::size_t hash, bool fold) const;
+    void grow();
+    bool earlier_in_chain(std::size_t a, std::size_t b) const;
+
+    // In installation order.
+    std::vector<stored> entries_;
+    // Open addressing with linear probing; 0 is free, else an index of
+    // entries_ plus one. The size is zero or a power of two.
+    std::vector<std::uint32_t> slots_;
+    std::uint32_t opened_chains_ = 0;
 };
 
 // One scope of the stack. Its table exists only after allocation.

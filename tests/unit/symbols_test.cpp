@@ -126,6 +126,62 @@ TEST(SymbolScopes, FreeingABlockReportsEntriesOfUnknownUsageOnTheStandardOutput)
     EXPECT_EQ(run.out.str(), "usage = 0\n");
 }
 
+TEST(SymbolSpellings, TheExactSpellingWinsAndOtherSpellingsFindTheOneFoldableEntry) {
+    SymbolRun run;
+    SymbolTables& tables = run.tables();
+    tables.h_push_declare_block();
+    auto directive = variable("flaG1", 1);
+    directive->usage = usage::directive_switch;
+    ASSERT_NE(tables.h_insert(directive), nullptr);
+    run.install("FLAG1", 2);
+    auto again = variable("Flag1", 3);
+    EXPECT_EQ(tables.h_insert(again), nullptr) << "a second spelling of a program name";
+    EXPECT_EQ(tables.h_lookup("flaG1")->flag, 1);
+    EXPECT_EQ(tables.h_lookup("FLAG1")->flag, 2);
+    EXPECT_EQ(tables.h_lookup("flag1")->flag, 2);
+    tables.exact_names = true;
+    EXPECT_EQ(tables.h_lookup("flag1"), nullptr);
+    tables.exact_names = false;
+    tables.h_lookup("FLAG1")->exact_spelling = true;
+    EXPECT_EQ(tables.h_lookup("flag1"), nullptr) << "a C name matches its own spelling only";
+}
+
+TEST(SymbolScopes, ThousandsOfNamesInOneBlockAreAllFoundUnderEverySpelling) {
+    SymbolRun run;
+    run.tables().h_push_declare_block();
+    for (int i = 0; i < 5000; ++i)
+        run.install("name" + std::to_string(i), i);
+    for (int i = 0; i < 5000; ++i) {
+        std::string upper = "NAME";
+        upper += std::to_string(i);
+        ASSERT_NE(run.tables().h_lookup(upper), nullptr) << upper;
+        EXPECT_EQ(run.tables().h_lookup(upper)->flag, i);
+    }
+    EXPECT_EQ(run.tables().h_lookup("name5000"), nullptr);
+}
+
+TEST(SymbolScopes, EntriesOfUnknownUsageAreReportedInTheOrderOfTheirChains) {
+    SymbolRun run;
+    SymbolTables& tables = run.tables();
+    tables.h_push_declare_block();
+    // c_hash puts "a" (97*3 = 291) in chain 12 and "b" (294) in chain 15;
+    // "values1" to "values3" share chain 13, led by the first installed and
+    // followed by the others from newest to oldest.
+    for (const char* name : {"values1", "b", "values2", "a", "values3"}) {
+        auto entry = variable(name, 0);
+        entry->usage = usage::none;
+        tables.h_insert(entry);
+    }
+    tables.h_lookup("values1")->usage = static_cast<usage>(21);
+    tables.h_lookup("values2")->usage = static_cast<usage>(22);
+    tables.h_lookup("values3")->usage = static_cast<usage>(23);
+    tables.h_lookup("a")->usage = static_cast<usage>(30);
+    tables.h_lookup("b")->usage = static_cast<usage>(31);
+    ASSERT_EQ(c_hash("values", 31), 13);
+    EXPECT_TRUE(tables.h_free_declare_block());
+    EXPECT_EQ(run.out.str(), "usage = 30\nusage = 21\nusage = 23\nusage = 22\nusage = 31\n");
+}
+
 TEST(SymbolFailures, NoBlockMeansMessageSixOnInsertAndSevenOnGlobalLookup) {
     SymbolRun run;
     SymbolTables& tables = run.tables();
