@@ -22,10 +22,6 @@ bool has_sign(int pending, int sign) {
     return (sign > 0 && pending > 0) || (sign < 0 && pending < 0);
 }
 
-bool is_pointer(type_code code) {
-    return code == type_code::pointer_type || code == type_code::pointer2_type;
-}
-
 void print(Context& ctx, std::string_view text) {
     ctx.output.print(text);
 }
@@ -38,15 +34,16 @@ void no_case(Context& ctx, const char* routine, int code) {
 }
 
 // The ordinary declarations of the scope, then its unions, then a blank line
-// when either printed anything.
+// when either printed anything. The lists are released also when a
+// declaration could not be printed: that has been reported, and every later
+// flush of the scope would only report it again.
 bool flush_declarations_and_unions(Context& ctx, union_list& unions) {
     const bool declared = dd_flush_simple_dec(ctx, ordinary_pending);
     const bool united = d_flush_unions(ctx);
-    if (!declared || !united) return false;
     if (!unions.empty() || !ctx.declarations.pending().empty()) print(ctx, "\n");
     ctx.declarations.release_pending();
     unions.clear();
-    return true;
+    return declared && united;
 }
 
 // The first flush inside a procedure prints the function's opening text and
@@ -55,10 +52,10 @@ bool flush_declarations_and_unions(Context& ctx, union_list& unions) {
 bool flush_procedure_declarations(Context& ctx) {
     ctx.remarks.r_flush_header_remarks();
     p_func_parms(ctx);
-    if (!flush_declarations_and_unions(ctx, ctx.unions.procedure_unions)) return false;
+    const bool ok = flush_declarations_and_unions(ctx, ctx.unions.procedure_unions);
     dd_flush_un_func_parms(ctx);
     p_copy_lifted_params(ctx);
-    return true;
+    return ok;
 }
 
 bool flush_module_declarations(Context& ctx) {
@@ -241,6 +238,7 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
 
     loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
     if (!in_union) {
+        if (attrs) dd_take_initial_locations(ctx, *entry, attrs->values);
         const bool braces =
             entry->usage == usage::array_variable || entry->usage == usage::structure_variable;
         dd_init_dec(ctx, attrs, braces);

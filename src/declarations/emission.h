@@ -5,6 +5,7 @@
 // names of a factored declaration print as one C declaration.
 #pragma once
 
+#include "declarations/initial_locations.h"
 #include "declarations/records.h"
 
 #include <string>
@@ -59,14 +60,17 @@ class Declarations {
     bool type_printed = false;
     // ANSI parameter lists: parameters still to print.
     int ansi_params_left = 0;
+    // What the module's initialisation function stores.
+    InitialLocations initial_locations;
 
   private:
     std::vector<kept_id> pending_;
     int struct_counter_ = 0;
 };
 
-// Prints everything pending in the current scope, then the waiting remarks;
-// false when some declaration could not be printed (the list is then kept).
+// Prints everything pending in the current scope, then the waiting remarks,
+// and releases the pending lists; false when some declaration could not be
+// printed.
 bool d_flush_declarations(Context& ctx);
 // Forgets the pending declarations without printing them (the parameters of
 // an EXTERNAL procedure in K&R mode, which has no parameter list).

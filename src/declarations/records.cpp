@@ -20,10 +20,6 @@ constexpr int no_previous_typedef = 10;
 constexpr int base_pointer_undeclared = 24;
 constexpr int union_needs_array_size = 30;
 
-bool is_pointer(type_code code) {
-    return code == type_code::pointer_type || code == type_code::pointer2_type;
-}
-
 // A declared variable goes on the pending list, or, with an AT clause, into
 // a union of the current scope.
 bool keep_or_overlay(Context& ctx, sym_entry& entry) {
@@ -265,6 +261,14 @@ void distribute_values(Context& ctx, std::vector<element_records>& records, exp_
 }
 
 } // namespace
+
+std::optional<long> d_constant_value(Context& ctx, const exp_list& list) {
+    return ConstantEvaluator(ctx, list).value();
+}
+
+std::vector<exp_list> d_initial_items(exp_list values) { return initial_items(std::move(values)); }
+
+long d_item_weight(const exp_list& item, type_code code) { return item_weight(item, code); }
 
 var_type d_basic_type(type_code code) {
     var_type type;

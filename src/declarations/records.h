@@ -107,6 +107,15 @@ struct loc_var_attr {
 };
 
 // Constructors called by the grammar.
+// The value of a constant expression (numbers, named constants, + - * / MOD
+// and parentheses); nullopt for anything else.
+std::optional<long> d_constant_value(Context& ctx, const exp_list& list);
+// The items of an initial-value list, split at its top-level commas.
+std::vector<exp_list> d_initial_items(exp_list values);
+// How many elements of type `code` one item fills: a string one BYTE per
+// character, anything else one.
+long d_item_weight(const exp_list& item, xlatr::type_code code);
+
 var_type d_basic_type(xlatr::type_code code);
 // An anonymous STRUCTURE (...): defines the next generated type StrucT<n>
 // (printing its typedef) and returns a structure type of that name.

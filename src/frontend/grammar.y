@@ -246,7 +246,7 @@ compilation
     ;
 
 module_name
-    : name { drop(ctx, $1); }
+    : name { ctx.statements.module_name = take(ctx, $1); }
     ;
 
 do_block
@@ -940,6 +940,7 @@ void do_block_end(Context& ctx, std::string label, std::string name) {
     ctx.remarks.r_flush_remarks();
     ctx.parser.module_block = false;
     ctx.statements.s_simple_do_end(std::move(label), std::move(name));
+    if (module_body) dd_write_init_function(ctx);
     if (!ctx.symbols.h_free_declare_block())
         ctx.messages.log_printf("%s: warning - free declare block failed in line %d\n", ctx.message_file(),
                                 ctx.s_current_line());

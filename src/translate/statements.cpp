@@ -13,10 +13,6 @@ namespace xlatr {
 
 namespace {
 
-bool is_pointer(type_code code) {
-    return code == type_code::pointer_type || code == type_code::pointer2_type;
-}
-
 // Ranks a target by how much of a value it keeps.
 int target_width(Context& ctx, const exp_node& target) {
     if (target.kind != exp_identifier) return 0;
@@ -58,6 +54,7 @@ void Statements::ss_main_rule(bool simple_do) {
     ctx_.output.print("main()\n{\n");
     main_pending = 0;
     ctx_.output.o_indent_in();
+    dd_call_init_function(ctx_);
 }
 
 template <typename Print>

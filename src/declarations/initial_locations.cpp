@@ -1,0 +1,204 @@
+#include "declarations/initial_locations.h"
+
+#include "declarations/emission.h"
+#include "declarations/records.h"
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/messages.h"
+#include "translate/blocks.h"
+
+#include <optional>
+
+namespace xlatr {
+
+namespace {
+
+// One element of a variable's initial values: where it lies, as the C
+// suffix that reaches it from the variable, and its type.
+struct Slot {
+    std::string suffix;
+    type_code code = type_code::none;
+};
+
+// The elements of a variable in the order its initial values fill them: the
+// elements of an array, and in each the members of a structure with their
+// own elements. Empty when a dimension is not a known constant.
+class Slots {
+  public:
+    Slots(Context& ctx, const sym_entry& entry) {
+        if (entry.array_spec && entry.array_spec->kind == explicit_dimension) {
+            std::optional<long> count = d_constant_value(ctx, entry.array_spec->dimension);
+            if (!count) return;
+            count_ = *count;
+        }
+        array_ = entry.array_spec && entry.array_spec->kind != no_dimension;
+        if (entry.type_code != type_code::structure_type) {
+            members_.push_back({"", 0, entry.type_code});
+            per_element_ = 1;
+            known_ = true;
+            return;
+        }
+        const struct_spec_list* members = structure_members(ctx, entry);
+        if (!members) return;
+        for (const struct_spec& member : *members) {
+            long dimension = 0;
+            if (member.dimension && member.dimension->kind == explicit_dimension) {
+                std::optional<long> count = d_constant_value(ctx, member.dimension->dimension);
+                if (!count || *count <= 0) return;
+                dimension = *count;
+            }
+            for (const std::string& name : member.names) {
+                members_.push_back({"." + name, dimension, member.type_code});
+                per_element_ += dimension == 0 ? 1 : dimension;
+            }
+        }
+        known_ = per_element_ > 0;
+    }
+
+    bool known() const { return known_; }
+
+    // The element at `position`, counted from 0; nullopt past the end.
+    std::optional<Slot> at(long position) const {
+        if (!known_ || (count_ && position >= *count_ * per_element_)) return std::nullopt;
+        Slot slot;
+        if (array_) {
+            slot.suffix += "[";
+            slot.suffix += std::to_string(position / per_element_);
+            slot.suffix += "]";
+        }
+        long rest = position % per_element_;
+        for (const Member& member : members_) {
+            long size = member.dimension == 0 ? 1 : member.dimension;
+            if (rest >= size) {
+                rest -= size;
+                continue;
+            }
+            slot.suffix += member.suffix;
+            if (member.dimension > 0) {
+                slot.suffix += "[";
+                slot.suffix += std::to_string(rest);
+                slot.suffix += "]";
+            }
+            slot.code = member.code;
+            return slot;
+        }
+        return std::nullopt;
+    }
+
+  private:
+    struct Member {
+        std::string suffix;
+        long dimension = 0; // 0: not an array
+        type_code code = type_code::none;
+    };
+
+    static const struct_spec_list* structure_members(Context& ctx, const sym_entry& entry) {
+        if (!entry.type || entry.type->names.empty()) return nullptr;
+        const sym_entry* structure = ctx.symbols.h_lookup(entry.type->names.front());
+        if (!structure || !structure->type) return nullptr;
+        return &structure->type->members;
+    }
+
+    std::vector<Member> members_;
+    std::optional<long> count_;
+    long per_element_ = 0;
+    bool array_ = false;
+    bool known_ = false;
+};
+
+bool holds_location(const exp_list& item) {
+    for (const exp_node& node : item)
+        if (node.loc_flag && (node.kind == exp_identifier || node.kind == exp_string)) return true;
+    return false;
+}
+
+// The C text of `item` stored into an element of type `code`, cast as an
+// assignment casts a location.
+std::string stored_value(Context& ctx, type_code code, exp_list item) {
+    std::string text = "(";
+    std::string* previous = ctx.output.o_set_file(&text);
+    dd_basic_type_dec(ctx, code);
+    ctx.output.printf(" %s)", dd_mem_space(ctx, space_none));
+    ee_print_exp(ctx, item, ee_value);
+    ctx.output.o_set_file(previous);
+    return text;
+}
+
+exp_list join_items(std::vector<exp_list> items) {
+    exp_list joined;
+    for (exp_list& item : items)
+        joined =
+            joined.empty() ? std::move(item) : e_binary_exp(std::move(joined), op_comma, std::move(item));
+    return joined;
+}
+
+} // namespace
+
+void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values) {
+    if (ctx.blocks.b_in_procedure() || is_pointer(entry.type_code) || !holds_location(values)) return;
+    const Slots slots(ctx, entry);
+    if (!slots.known()) return;
+    const std::string target = entry.lifted_name.empty() ? entry.name : entry.lifted_name;
+    std::vector<exp_list> items = d_initial_items(std::move(values));
+    long position = 0;
+    for (exp_list& item : items) {
+        std::optional<Slot> slot = slots.at(position);
+        if (!slot) break;
+        position += d_item_weight(item, slot->code);
+        if (is_pointer(slot->code) || !holds_location(item)) continue;
+        std::string assignment = target + slot->suffix;
+        assignment += " = ";
+        assignment += stored_value(ctx, slot->code, std::move(item));
+        assignment += ";\n";
+        ctx.declarations.initial_locations.add(std::move(assignment));
+        item = e_get_word_const(ctx, val_decimal, 0);
+    }
+    values = join_items(std::move(items));
+}
+
+std::string dd_init_function_name(const Context& ctx) {
+    std::string name = ctx.statements.module_name;
+    name += "_init";
+    return name;
+}
+
+void dd_call_init_function(Context& ctx) {
+    if (ctx.declarations.initial_locations.empty()) return;
+    ctx.output.o_indent();
+    ctx.output.printf("%s();\n", dd_init_function_name(ctx).c_str());
+}
+
+void dd_write_init_function(Context& ctx) {
+    const InitialLocations& locations = ctx.declarations.initial_locations;
+    if (locations.empty()) return;
+    const std::string name = dd_init_function_name(ctx);
+    const char* parameters = ctx.options.ansi_flag ? "void" : "";
+    std::string heading = "void  ";
+    heading += name;
+    heading += "(";
+    heading += parameters;
+    heading += ")";
+    std::string& prototypes = ctx.files.temps.open("tmp_header.t", false);
+    prototypes += heading;
+    prototypes += ";\n";
+    std::string& functions = ctx.files.temps.open("tmp_func.t", false);
+    functions += "\n\n\n";
+    functions += heading;
+    functions += "\n{\n";
+    std::string* previous = ctx.output.o_set_file(&functions);
+    ctx.output.o_indent_in();
+    for (const std::string& assignment : locations.assignments()) {
+        ctx.output.o_indent();
+        ctx.output.print(assignment);
+    }
+    ctx.output.o_indent_out();
+    ctx.output.o_set_file(previous);
+    functions += "}\n";
+    if (ctx.statements.main_pending)
+        ctx.messages.log_printf(
+            "%s: note! the locations in initial values are stored by %s(), which must run before they are "
+            "used - line %d\n",
+            ctx.message_file(), name.c_str(), ctx.s_current_line());
+}
+
+} // namespace xlatr
