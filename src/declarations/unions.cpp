@@ -5,6 +5,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/builtin_variables.h"
 #include "translate/procedures.h"
 
 #include <algorithm>
@@ -289,6 +290,7 @@ bool dd_set_union_attr(Context& ctx, sym_entry& entry, const exp_list& at) {
     }
     const exp_node& ref = at.front();
     sym_entry* target = ctx.symbols.h_lookup(ref.name);
+    if (!target) target = blt_declare_variable(ctx, ref.name);
     if (!target) {
         s_error(ctx, at_not_declared);
         return false;
