@@ -4,6 +4,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/builtin_variables.h"
 #include "translate/builtins.h"
 
 #include <algorithm>
@@ -605,10 +606,38 @@ void ee_logical_pass(exp_list& list, int mode) {
     list = std::move(rewritten);
 }
 
+namespace {
+
+bool is_location(const exp_node& node) {
+    return node.loc_flag == 1 && (node.kind == exp_identifier || node.kind == exp_string);
+}
+
+bool is_minus(const exp_node& node) {
+    return node.kind == exp_operator && node.op == op_minus;
+}
+
+// Whether `at` is one side of a difference of two locations. PL/M subtracts
+// locations as byte addresses; C subtracts pointers only of one type, and
+// counts elements. Both sides are taken as WORDs instead.
+bool in_location_difference(const exp_list& list, exp_list::iterator at) {
+    if (!is_location(*at)) return false;
+    auto next = std::next(at);
+    if (next != list.end() && is_minus(*next) && std::next(next) != list.end() &&
+        is_location(*std::next(next)))
+        return true;
+    if (at == list.begin() || !is_minus(*std::prev(at))) return false;
+    auto before = std::prev(at, 1);
+    return before != list.begin() && is_location(*std::prev(before));
+}
+
+} // namespace
+
 void ee_print_exp(Context& ctx, exp_list& list, int mode) {
     if (!list_is_rewritten(list)) ee_logical_pass(list, mode);
-    for (exp_node& node : list)
-        ee_parse_exp_node(ctx, node);
+    for (auto node = list.begin(); node != list.end(); ++node) {
+        if (in_location_difference(list, node)) ctx.output.print("(WORD)");
+        ee_parse_exp_node(ctx, *node);
+    }
 }
 
 void ee_parse_exp_node(Context& ctx, exp_node& node) {
@@ -681,6 +710,7 @@ void ee_print_str(Context& ctx, const exp_node& node) {
 
 void ee_print_id(Context& ctx, exp_node& node) {
     const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+    if (entry == nullptr) entry = blt_declare_variable(ctx, node.name);
     if (entry == nullptr) {
         print_undeclared_identifier(ctx, node);
         return;
