@@ -90,10 +90,12 @@ bool s_is_macro(Context& ctx, int token) {
     if (!entry || entry->type_code != type_code::literal_type || entry->usage == usage::ignored_literal)
         return false;
     // Expanding a macro inside its own expansion would never end; the name
-    // is passed on as it is.
+    // is passed on as it is. The first time is reported: every use of the
+    // macro meets the same cycle again.
     if (ctx.includes.i_expanding(name)) {
-        ctx.messages.log_printf("%s: fatal! macro \"%s\" expands itself - line %d\n", ctx.message_file(),
-                                name.c_str(), ctx.s_current_line());
+        if (ctx.includes.i_first_self_expansion(name))
+            ctx.messages.log_printf("%s: fatal! macro \"%s\" expands itself - line %d\n", ctx.message_file(),
+                                    name.c_str(), ctx.s_current_line());
         ctx.messages.error_flag = true;
         return false;
     }

@@ -67,6 +67,12 @@ void IncludeStack::i_push_text(std::string name, std::string text, bool is_macro
 }
 
 void IncludeStack::push(include_record record) {
+    if (!record.is_macro) {
+        file_bytes_ += record.text.size();
+    } else if ((macro_bytes_ += record.text.size()) > macro_text_budget()) {
+        s_fatal_expansion_too_long(ctx_, record.name, macro_text_budget());
+        throw RunStop{};
+    }
     record.line = ctx_.s_current_line();
     if (record.is_macro) {
         ++expanding_[record.name];

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,8 +52,19 @@ class IncludeStack {
     // left to the caller, whose message depends on the pass.
     enum class include_result { opened, missing, refused };
     include_result i_push_include(const std::string& path, bool owns_output);
-    // Pushes a text held in memory (a macro's replacement text).
+    // Pushes a text held in memory (a macro's replacement text). Macro texts
+    // read in a run may hold at most `macro_text_budget()` characters in all:
+    // a chain of names each of which uses the next twice doubles its
+    // expansion with every name, and would run for hours on a page of
+    // source. Past the budget the run is reported and ends at once.
     void i_push_text(std::string name, std::string text, bool is_macro);
+    // The budget grows with every file read, both passes counted; real
+    // modules read less macro text than source text.
+    static constexpr std::size_t macro_text_per_file_byte = 16;
+    static constexpr std::size_t macro_text_floor = std::size_t{1} << 16;
+    std::size_t macro_text_budget() const {
+        return macro_text_floor + macro_text_per_file_byte * file_bytes_;
+    }
     // Drops the top input; false when no input remains.
     bool i_pop_file();
 
@@ -62,6 +74,9 @@ class IncludeStack {
     bool i_reading_macro() const { return !stack_.empty() && stack_.back().is_macro; }
     // The text of macro `name` is being read, at any depth.
     bool i_expanding(std::string_view name) const;
+    // True the first time in the run that `name` is found to expand itself:
+    // a macro that does so at every use is reported once.
+    bool i_first_self_expansion(std::string_view name) { return self_expanding_.emplace(name).second; }
     // The file `name` is being read, at any depth: including it again would
     // never end.
     bool i_reading_file(std::string_view name) const;
@@ -84,8 +99,12 @@ class IncludeStack {
     // deep, and every expansion asks both questions.
     std::vector<std::size_t> file_levels_;
     std::map<std::string, int, std::less<>> expanding_;
+    std::set<std::string, std::less<>> self_expanding_;
     std::optional<std::string> last_name_;
     std::vector<std::string> inputs_read_;
+    // Characters of the files read and of the macro texts pushed so far.
+    std::size_t file_bytes_ = 0;
+    std::size_t macro_bytes_ = 0;
 };
 
 } // namespace xlatr

@@ -184,6 +184,12 @@ void s_fatal_line_too_long(Context& ctx, std::string_view file, int line, std::s
     ctx.messages.error_flag = true;
 }
 
+void s_fatal_expansion_too_long(Context& ctx, std::string_view name, std::size_t limit) {
+    ctx.messages.log_printf("%s: fatal! macro \"%s\" expands beyond %zu characters of macro text - line %d\n",
+                            ctx.message_file(), std::string(name).c_str(), limit, ctx.s_current_line());
+    ctx.messages.error_flag = true;
+}
+
 void s_warn_const_redefined(Context& ctx, std::string_view name) {
     ctx.messages.log_printf("%s: warning! constant \"%s\" is multiply defined - line %d\n",
                             ctx.message_file(), std::string(name).c_str(), ctx.s_current_line());

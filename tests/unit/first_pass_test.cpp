@@ -2,6 +2,7 @@
 
 #include "token_stream.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -60,6 +61,47 @@ TEST_F(MacroTest, AMacroThatExpandsItselfIsStoppedAtTheRepeatedName) {
     macro("b", "A");
     EXPECT_EQ(scan("A;"), (Tokens{"IDENTIFIER \"a\"", "PLUS #11", "DEC_NUMBER 1", ";"}));
     EXPECT_EQ(run.err.str(), "T.PLM: fatal! macro \"a\" expands itself - line 1\n");
+    EXPECT_TRUE(ctx.messages.error_flag);
+    // Later uses meet the same cycle; it is reported once.
+    EXPECT_EQ(scan("A;\nB;"), (Tokens{"IDENTIFIER \"a\"", "PLUS #11", "DEC_NUMBER 1", ";", "IDENTIFIER \"b\"",
+                                    "PLUS #11", "DEC_NUMBER 1", ";"}));
+    EXPECT_EQ(run.err.str(), "T.PLM: fatal! macro \"a\" expands itself - line 1\n"
+                             "T.PLM: fatal! macro \"b\" expands itself - line 2\n");
+}
+
+TEST_F(MacroTest, AChainThatDoublesWithEveryNameEndsTheRunAtTheBudget) {
+    // A0 stands for A1 + A1, A1 for A2 + A2, ...: the use of A0 would read
+    // 2^40 names. The run ends once the texts read outgrow the budget.
+    for (int i = 0; i < 40; ++i) {
+        std::string next(1, 'A');
+        next += std::to_string(i + 1);
+        std::string name(1, 'a');
+        name += std::to_string(i);
+        macro(name, next + " + " + next);
+    }
+    source("X = A0;");
+    EXPECT_EQ(scanner.s_next_token(), tok::IDENTIFIER);
+    EXPECT_EQ(scanner.s_next_token(), tok::EQ);
+    int tokens = 0;
+    EXPECT_THROW(
+        for (;;) {
+            scanner.s_next_token();
+            ++tokens;
+        },
+        RunStop);
+    EXPECT_GT(tokens, 1000);
+    EXPECT_LT(tokens, 100000);
+    const std::size_t budget = IncludeStack::macro_text_floor + 7 * IncludeStack::macro_text_per_file_byte;
+    EXPECT_EQ(ctx.includes.macro_text_budget(), budget);
+    // One message, naming the macro whose text no longer fits.
+    std::string tail = " expands beyond ";
+    tail += std::to_string(budget);
+    tail += " characters of macro text - line 1\n";
+    const std::string err = run.err.str();
+    EXPECT_EQ(err.rfind("T.PLM: fatal! macro \"a", 0), 0u) << err;
+    ASSERT_GT(err.size(), tail.size());
+    EXPECT_EQ(err.substr(err.size() - tail.size()), tail) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_TRUE(ctx.messages.error_flag);
 }
 
