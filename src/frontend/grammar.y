@@ -122,6 +122,26 @@ std::unique_ptr<sym_entry> take_entry(Context& ctx, sym_entry* entry) {
     return ctx.parser.arena.take(entry);
 }
 
+// The C cast of a type conversion such as BYTE(i).
+std::string conversion_cast(int code) {
+    switch (code) {
+    case 1:
+        return "(BYTE)";
+    case 3:
+        return "(DWORD)";
+    case 4:
+        return "(INTEGER)";
+    case 6:
+        return "(REAL)";
+    case 8:
+        return "(POINTER)";
+    case 15:
+        return "(BIT)";
+    default:
+        return "(WORD)";
+    }
+}
+
 // Releases a value that the translation does not use.
 template <typename T>
 void drop(Context& ctx, T* value) {
@@ -633,6 +653,12 @@ primary
     : constant
     | variable_reference
     | location_reference
+    | basic_type '(' expression ')'
+        {
+            // A type conversion, BYTE(i): printed as the call of its C cast,
+            // (BYTE)(i), a name that no declaration or built-in can match.
+            $$ = keep(ctx, e_get_id(conversion_cast($1), take(ctx, $3)));
+        }
     ;
 
 constant
