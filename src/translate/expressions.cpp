@@ -616,9 +616,15 @@ bool is_minus(const exp_node& node) {
     return node.kind == exp_operator && node.op == op_minus;
 }
 
-// Whether `at` is one side of a difference of two locations. PL/M subtracts
-// locations as byte addresses; C subtracts pointers only of one type, and
-// counts elements. Both sides are taken as WORDs instead.
+// Whether `node` ends an operand, so that a minus after it subtracts.
+bool ends_operand(const exp_node& node) {
+    return node.kind != exp_operator || node.op == op_close || node.op == op_gen_close;
+}
+
+// Whether the location at `at` is subtracted, or has a location subtracted
+// from it. PL/M subtracts locations as the WORDs they are; C subtracts from
+// a pointer only numbers and pointers of its own type, and counts elements.
+// Such a location is taken as a WORD: the difference is a byte distance.
 bool in_location_difference(const exp_list& list, exp_list::iterator at) {
     if (!is_location(*at)) return false;
     auto next = std::next(at);
@@ -626,8 +632,8 @@ bool in_location_difference(const exp_list& list, exp_list::iterator at) {
         is_location(*std::next(next)))
         return true;
     if (at == list.begin() || !is_minus(*std::prev(at))) return false;
-    auto before = std::prev(at, 1);
-    return before != list.begin() && is_location(*std::prev(before));
+    auto minus = std::prev(at);
+    return minus != list.begin() && ends_operand(*std::prev(minus));
 }
 
 } // namespace

@@ -17,6 +17,7 @@ main()
    n = (BYTE  )(WORD)&(rec.c) - (WORD)&(rec.a);
    w = (WORD  )(WORD)&(rec.b[2]) - (WORD)&(rec) + 1;
    m = (BYTE  )(WORD)&(n) - (WORD)&(m);
+   w = w - (WORD)&(n);
 }
 
 
