@@ -13,6 +13,14 @@ std::string jump_function_name(std::string_view name) {
     return "JMP_to_" + std::string(name);
 }
 
+// The jump buffer that a PUBLIC label fills where it stands, for its jump
+// function to return there.
+std::string jump_buffer_name(std::string_view name) {
+    std::string buffer = "JMP_buf_";
+    buffer += name;
+    return buffer;
+}
+
 } // namespace
 
 bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined) {
@@ -82,13 +90,31 @@ bool lb_open_jump_func(Context& ctx, std::string_view name) {
         ctx.messages.error_flag = true;
         return false;
     }
+    // C cannot goto a label of another function: the label's statement
+    // saves its place with setjmp, and the jump function returns there with
+    // longjmp, which needs the function that holds the label (the main
+    // program) to be running, as a jump into it from outside does in PL/M.
+    const std::string buffer = jump_buffer_name(ctx.labels.spelling_for(name));
+    std::string& header = ctx.files.temps.open("tmp_header.t", false);
+    if (!ctx.labels.setjmp_declared) header += "#include <setjmp.h>\n";
+    ctx.labels.setjmp_declared = true;
+    header += "static jmp_buf  ";
+    header += buffer;
+    header += ";\n";
     ctx.blocks.b_push_block(BlockKind::procedure);
     std::string function = jump_function_name(name);
     ctx.output.o_indent();
-    ctx.output.printf("\n%s()\n{\n  goto %s;\n}\n\n\n", function.c_str(), std::string(name).c_str());
+    ctx.output.printf("\n%s()\n{\n  longjmp(%s, 1);\n}\n\n\n", function.c_str(), buffer.c_str());
     ctx.blocks.b_pop_block();
     ctx.output.o_pop_file();
     return true;
+}
+
+void lb_mark_public_label(Context& ctx, std::string_view name) {
+    const sym_entry* label = ctx.symbols.h_lookup_global(name);
+    if (!label || label->usage != usage::label || label->scope != scope_code::public_scope) return;
+    ctx.output.o_indent();
+    ctx.output.printf("setjmp(%s);\n", jump_buffer_name(label->name).c_str());
 }
 
 } // namespace xlatr

@@ -23,6 +23,9 @@ class Labels {
     // The spelling of an earlier GOTO to this PL/M name, or `name`.
     std::string spelling_for(std::string_view name) const;
 
+    // The C file includes setjmp.h, for the jump functions.
+    bool setjmp_declared = false;
+
   private:
     std::vector<std::string> goto_spellings_;
 };
@@ -47,5 +50,8 @@ void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mo
 // Writes the jump function of a PUBLIC label into tmp_func.t; false when
 // tmp_func.t cannot be opened.
 bool lb_open_jump_func(Context& ctx, std::string_view name);
+// At the definition of a PUBLIC label: the statement that saves the place
+// its jump function returns to.
+void lb_mark_public_label(Context& ctx, std::string_view name);
 
 } // namespace xlatr

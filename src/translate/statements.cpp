@@ -93,8 +93,8 @@ bool Statements::ss_assign_to_builtin(exp_list& lhs, exp_list& rhs) {
 // a = b = value gives a what b kept of it. With the widest target last,
 // innermost in the chain, no target sees a value cut by a narrower one.
 void Statements::ss_order_targets(exp_list& lhs) {
-    const auto targets = static_cast<std::size_t>(
-        std::count_if(lhs.begin(), lhs.end(), [](const exp_node& node) { return node.kind != exp_operator; }));
+    const auto targets = static_cast<std::size_t>(std::count_if(
+        lhs.begin(), lhs.end(), [](const exp_node& node) { return node.kind != exp_operator; }));
     // Only a plain chain a = b = c, targets alternating with assignments.
     if (targets < 2 || targets * 2 - 1 != lhs.size()) return;
     std::vector<exp_node> ordered;
@@ -302,6 +302,7 @@ void Statements::s_label(const std::string& name) {
     lb_insert_label(ctx_, name, scope_code::local_scope, 1);
     ctx_.output.o_indent();
     ctx_.output.printf("%s:\n", lb_c_name(ctx_, name).c_str());
+    lb_mark_public_label(ctx_, name);
 }
 
 // ---------------------------------------------------------- pointer casts

@@ -1,5 +1,11 @@
 #include	 "builtin.h"
 
+#include <setjmp.h>
+static jmp_buf  JMP_buf_restart;
+static jmp_buf  JMP_buf_entry1;
+static jmp_buf  JMP_buf_entry2;
+
+
 static BYTE   n;
 
 
@@ -7,10 +13,13 @@ static BYTE   n;
 main()
 {
    restart:
+   setjmp(JMP_buf_restart);
    n = 0;
    entry1:
+   setjmp(JMP_buf_entry1);
    n = n + 1;
    entry2:
+   setjmp(JMP_buf_entry2);
    n = n + 2;
 }
 
@@ -18,21 +27,21 @@ main()
 
 JMP_to_restart()
 {
-  goto restart;
+  longjmp(JMP_buf_restart, 1);
 }
 
 
 
 JMP_to_entry1()
 {
-  goto entry1;
+  longjmp(JMP_buf_entry1, 1);
 }
 
 
 
 JMP_to_entry2()
 {
-  goto entry2;
+  longjmp(JMP_buf_entry2, 1);
 }
 
 
