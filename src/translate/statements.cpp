@@ -124,9 +124,13 @@ void Statements::s_goto(const std::string& name) {
     single_statement([&] {
         const sym_entry* label = ctx_.symbols.h_lookup_global(name);
         // A label of another module is reached through that module's jump
-        // function.
+        // function, and so is a PUBLIC label of this one from inside a
+        // procedure: C cannot goto a label of another function.
         if (label && label->usage == usage::label && label->scope == scope_code::external_scope)
             ctx_.output.printf("%s;\n", label->access_path.c_str());
+        else if (label && label->usage == usage::label && label->scope == scope_code::public_scope &&
+                 ctx_.blocks.b_in_procedure())
+            ctx_.output.printf("JMP_to_%s();\n", label->name.c_str());
         else
             ctx_.output.printf("goto %s;\n", lb_c_name(ctx_, name).c_str());
         if (!label) ctx_.labels.remember_goto(name);
