@@ -145,7 +145,8 @@ void print_return_type(Context& ctx, procedure_frame& frame, int type) {
     if (!frame.proc_external) prototypes(ctx) += word;
 }
 
-void install_procedure(Context& ctx, const std::string& name, const std::string& c_name, int type, int storage) {
+void install_procedure(Context& ctx, const std::string& name, const std::string& c_name, int type,
+                       int storage) {
     auto entry = std::make_unique<sym_entry>();
     entry->name = name;
     if (c_name != name) entry->access_path = c_name;
@@ -197,6 +198,33 @@ void mark_parameters(Context& ctx, const name_list& params) {
         ctx.declarations.dd_set_id_pending(param, parameter_pending);
 }
 
+// A parameter that points to a structure declared inside the procedure
+// names a typedef that the function's text holds, below every prototype.
+// That typedef moves to the prototypes, ahead of the one that names it.
+void move_parameter_typedefs(Context& ctx, const name_list& params, std::string& header) {
+    std::string* body = ctx.output.o_set_file(nullptr);
+    ctx.output.o_set_file(body);
+    if (!body) return;
+    for (const std::string& param : params) {
+        const sym_entry* entry = ctx.symbols.h_lookup(param);
+        if (!entry || !is_pointer(entry->type_code) || entry->pointee_type != type_code::structure_type ||
+            entry->structure_type_name.empty() || !ctx.symbols.h_lookup_local(entry->structure_type_name))
+            continue;
+        std::string closing = "} ";
+        closing += entry->structure_type_name;
+        closing += ";\n";
+        const std::size_t end = body->find(closing);
+        if (end == std::string::npos) continue;
+        const std::size_t opening = body->rfind("typedef struct {", end);
+        if (opening == std::string::npos) continue;
+        const std::size_t line = body->rfind('\n', opening);
+        const std::size_t start = line == std::string::npos ? 0 : line + 1;
+        const std::size_t stop = end + closing.size();
+        header.append(*body, start, stop - start);
+        body->erase(start, stop - start);
+    }
+}
+
 // The ANSI prototype repeats the header: the parameter declarations are
 // printed a second time into the prototype, after the header has taken
 // their remarks.
@@ -211,6 +239,7 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
         ctx.output.o_set_file(previous);
     }
     std::string& header = prototypes(ctx);
+    move_parameter_typedefs(ctx, params, header);
     if (is_static_storage(frame.storage)) header += "static ";
     header += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
 }
@@ -400,9 +429,8 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     if (lifting) lift_enclosing(ctx, *outer);
     // A function made from an inner procedure stands at file scope, where
     // another function may have its name already.
-    const std::string c_name = lifting && taken_at_file_scope(ctx, name)
-                                   ? unique_lifted_name(ctx, outer->proc_name, name)
-                                   : name;
+    const std::string c_name =
+        lifting && taken_at_file_scope(ctx, name) ? unique_lifted_name(ctx, outer->proc_name, name) : name;
 
     procedure_frame& frame = ctx.procedures.frames.emplace_back();
     frame.proc_params = std::move(params);
