@@ -6,19 +6,29 @@
 
 #include <cassert>
 #include <memory>
-#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace xlatr {
 
 class ParseArena {
   public:
+    ParseArena() = default;
+    ParseArena(const ParseArena&) = delete;
+    ParseArena& operator=(const ParseArena&) = delete;
+    ~ParseArena() { clear(); }
+
     // Keeps `object` and returns the pointer the parser stack holds; null
     // stays null.
     template <typename T>
     T* keep(std::unique_ptr<T> object) {
         T* raw = object.get();
-        if (raw) objects_.emplace(raw, std::make_unique<Holder<T>>(std::move(object)));
+        if (raw) {
+            // Room first, so that a failed allocation leaves `object` owned.
+            if (objects_.size() == objects_.capacity())
+                objects_.reserve(objects_.empty() ? 64 : objects_.size() * 2);
+            objects_.push_back(owned{object.release(), &destroy<T>});
+        }
         return raw;
     }
 
@@ -31,14 +41,16 @@ class ParseArena {
     template <typename T>
     std::unique_ptr<T> take(T* raw) {
         if (!raw) return nullptr;
-        auto it = objects_.find(raw);
-        if (it == objects_.end()) {
-            assert(!"semantic value taken twice");
-            return nullptr;
+        // Actions take the values the last reductions produced, so the
+        // search from the newest end is short.
+        for (auto it = objects_.end(); it != objects_.begin();) {
+            --it;
+            if (it->object != raw) continue;
+            objects_.erase(it);
+            return std::unique_ptr<T>(raw);
         }
-        std::unique_ptr<T> object = std::move(static_cast<Holder<T>&>(*it->second).object);
-        objects_.erase(it);
-        return object;
+        assert(!"semantic value taken twice");
+        return nullptr;
     }
 
     // Takes a value that the caller wants by value; an absent one gives T{}.
@@ -48,20 +60,28 @@ class ParseArena {
         return object ? std::move(*object) : T{};
     }
 
-    void clear() { objects_.clear(); }
+    void clear() {
+        while (!objects_.empty()) {
+            const owned last = objects_.back();
+            objects_.pop_back();
+            last.destroy(last.object);
+        }
+    }
     std::size_t size() const { return objects_.size(); }
 
   private:
-    struct HolderBase {
-        virtual ~HolderBase() = default;
-    };
-    template <typename T>
-    struct Holder : HolderBase {
-        explicit Holder(std::unique_ptr<T> o) : object(std::move(o)) {}
-        std::unique_ptr<T> object;
+    struct owned {
+        void* object;
+        void (*destroy)(void*);
     };
 
-    std::unordered_map<const void*, std::unique_ptr<HolderBase>> objects_;
+    template <typename T>
+    static void destroy(void* object) {
+        std::default_delete<T>{}(static_cast<T*>(object));
+    }
+
+    // Oldest first.
+    std::vector<owned> objects_;
 };
 
 } // namespace xlatr
