@@ -84,14 +84,16 @@ class ScratchFile {
         if (!path_.empty()) ::unlink(path_.c_str());
     }
 
-    // Writes `text`, closes the file and puts it in the place of `target`.
-    bool replace(const std::filesystem::path& target, std::string_view text) {
+    // Writes `pieces`, closes the file and puts it in the place of `target`.
+    bool replace(const std::filesystem::path& target, const std::vector<std::string>& pieces) {
         // A file that is replaced keeps its permissions, as it would when
         // rewritten in place.
         struct stat status {};
         if (::stat(target.c_str(), &status) == 0 && ::fchmod(fd_.get(), status.st_mode & 07777) != 0)
             return false;
-        if (!write_all(fd_.get(), text) || !fd_.close()) return false;
+        for (const std::string& piece : pieces)
+            if (!write_all(fd_.get(), piece)) return false;
+        if (!fd_.close()) return false;
         if (::rename(path_.c_str(), target.c_str()) != 0) return false;
         path_.clear();
         return true;
@@ -101,6 +103,15 @@ class ScratchFile {
     std::filesystem::path path_;
     UniqueFd fd_;
 };
+
+// Short texts are gathered into pieces of at least this size; a longer one
+// becomes a piece of its own.
+constexpr std::size_t piece_size = 65536;
+
+void add_piece(std::vector<std::string>& pieces, std::string_view text) {
+    if (pieces.empty() || pieces.back().size() >= piece_size) pieces.emplace_back();
+    pieces.back() += text;
+}
 
 } // namespace
 
@@ -114,6 +125,14 @@ std::string& TempStore::open(std::string_view name, bool write) {
 const std::string* TempStore::find(std::string_view name) const {
     auto it = texts_.find(name);
     return it == texts_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> TempStore::take(std::string_view name) {
+    auto it = texts_.find(name);
+    if (it == texts_.end()) return std::nullopt;
+    std::optional<std::string> text(std::move(it->second));
+    texts_.erase(it);
+    return text;
 }
 
 bool TempStore::remove(std::string_view name) {
@@ -189,13 +208,13 @@ bool FileLayer::create(std::string_view name, bool append) {
     if (exists && (!S_ISREG(status.st_mode) || ::access(target.c_str(), W_OK) != 0)) return false;
     // The text will arrive under a new name in this directory: it must take one.
     if (!ScratchFile::create(target, scratch_counter_)) return false;
-    std::string text;
+    std::vector<std::string> pieces;
     if (append && exists) {
         std::optional<std::string> content = read_regular_file(target);
         if (!content) return false;
-        text = std::move(*content);
+        pieces.push_back(std::move(*content));
     }
-    pending_.emplace(std::move(target), std::move(text));
+    pending_.emplace(std::move(target), std::move(pieces));
     return true;
 }
 
@@ -203,7 +222,16 @@ bool FileLayer::append(std::string_view name, std::string_view text) {
     if (name.empty()) return false;
     auto pending = pending_.find(output_location(name));
     if (pending == pending_.end()) return false;
-    pending->second += text;
+    add_piece(pending->second, text);
+    return true;
+}
+
+bool FileLayer::append_owned(std::string_view name, std::string&& text) {
+    if (text.size() < piece_size) return append(name, std::string_view(text));
+    if (name.empty()) return false;
+    auto pending = pending_.find(output_location(name));
+    if (pending == pending_.end()) return false;
+    pending->second.push_back(std::move(text));
     return true;
 }
 

@@ -52,6 +52,8 @@ class TempStore {
   public:
     std::string& open(std::string_view name, bool write);
     const std::string* find(std::string_view name) const;
+    // Removes a text, handing it to the caller; none when it does not exist.
+    std::optional<std::string> take(std::string_view name);
     bool remove(std::string_view name);
     bool empty() const { return texts_.empty(); }
 
@@ -90,6 +92,8 @@ class FileLayer {
     // the disk as it was.
     bool create(std::string_view name, bool append);
     bool append(std::string_view name, std::string_view text);
+    // The same, taking over a large text instead of copying it.
+    bool append_owned(std::string_view name, std::string&& text);
     bool commit(std::string_view name);
     bool remove(std::string_view name) const;
 
@@ -100,7 +104,9 @@ class FileLayer {
     // that two spellings of one file share one pending text.
     std::filesystem::path output_location(std::string_view name) const;
     std::filesystem::path working_dir_;
-    std::map<std::filesystem::path, std::string> pending_;
+    // A pending text is kept in pieces, so that a whole scratch text joins
+    // it without a copy.
+    std::map<std::filesystem::path, std::vector<std::string>> pending_;
     std::uint64_t scratch_counter_ = 0;
 };
 

@@ -50,7 +50,7 @@ bool OutputStreams::open_top(bool write) {
 // Closes the top record's file: a disk file receives what was printed into it.
 void OutputStreams::close_top() {
     o_output_file& top = stack_.back();
-    if (top.storage == Storage::disk && !ctx_.files.append(top.name, top.disk_text))
+    if (top.storage == Storage::disk && !ctx_.files.append_owned(top.name, std::move(top.disk_text)))
         ctx_.messages.log_printf("warning: could not close file \"%s\"\n", top.name.c_str());
     top.disk_text.clear();
     current_ = nullptr;
@@ -127,12 +127,20 @@ void OutputStreams::same_file_stop(const std::string& input, const std::string& 
 bool OutputStreams::copy_files(std::string_view header, std::string_view main, std::string_view func,
                                std::string_view out, bool append) {
     if (!ctx_.files.create(out, append)) return false;
-    std::string text;
-    const TempStore& temps = ctx_.files.temps;
-    if (const std::string* part = header.empty() ? nullptr : temps.find(header)) text += *part + "\n\n";
-    if (const std::string* part = main.empty() ? nullptr : temps.find(main)) text += *part + "\n\n";
-    if (const std::string* part = func.empty() ? nullptr : temps.find(func)) text += *part;
-    if (!ctx_.files.append(out, text))
+    // The scratch texts are handed over whole: their callers remove them
+    // right after.
+    TempStore& temps = ctx_.files.temps;
+    bool appended = true;
+    const auto add = [&](std::string_view part_name, std::string_view separator) {
+        std::optional<std::string> part = part_name.empty() ? std::nullopt : temps.take(part_name);
+        if (!part) return;
+        appended = ctx_.files.append_owned(out, std::move(*part)) && appended;
+        appended = ctx_.files.append(out, separator) && appended;
+    };
+    add(header, "\n\n");
+    add(main, "\n\n");
+    add(func, "");
+    if (!appended)
         ctx_.messages.log_printf("warning INTERNAL: could not close file \"%s\"\n", std::string(out).c_str());
     commit(out);
     return true;

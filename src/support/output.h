@@ -58,7 +58,7 @@ class OutputStreams {
 
     // Appends the scratch texts `header`, `main` and `func` (each skipped when
     // it does not exist) to the disk file `out`, which is then complete;
-    // false when `out` cannot be opened.
+    // false when `out` cannot be opened. The texts appended are removed.
     bool copy_files(std::string_view header, std::string_view main, std::string_view func,
                     std::string_view out, bool append);
     // Puts a complete disk output in its place; a failure fails the run.

@@ -44,6 +44,21 @@ TEST(OutputFiles, TheTextReachesTheDiskWholeAtCommitUnderItsOwnName) {
     EXPECT_EQ(dir.read("prog.c"), "#include\nmain\n");
 }
 
+TEST(OutputFiles, LargeTextsTakenOverKeepTheirPlaceAmongShortAppends) {
+    ScratchDir dir;
+    FileLayer files(dir.path());
+    const std::string large(200000, 'x');
+    ASSERT_TRUE(files.create("big.c", false));
+    EXPECT_TRUE(files.append("big.c", "head\n"));
+    EXPECT_TRUE(files.append_owned("big.c", std::string(large)));
+    EXPECT_TRUE(files.append("big.c", "\n\n"));
+    EXPECT_TRUE(files.append_owned("big.c", "short"));
+    EXPECT_TRUE(files.append("big.c", std::string(70000, 'y')));
+    EXPECT_FALSE(files.append_owned("other.c", "never created"));
+    EXPECT_TRUE(files.commit("big.c"));
+    EXPECT_EQ(dir.read("big.c"), "head\n" + large + "\n\nshort" + std::string(70000, 'y'));
+}
+
 TEST(OutputFiles, AppendModeContinuesAndWriteModeEmptiesWhateverTheSpelling) {
     ScratchDir dir;
     FileLayer files(dir.path());

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace xlatr {
 namespace {
 
@@ -88,6 +91,14 @@ TEST(TempStore, ExistsOnlyAfterOpeningAndVanishesOnRemove) {
     EXPECT_TRUE(temps.remove("a"));
     EXPECT_FALSE(temps.remove("a"));
     EXPECT_TRUE(temps.empty());
+}
+
+TEST(TempStore, ATakenTextNoLongerExists) {
+    TempStore temps;
+    temps.open("tmp_main.t", true) += "body";
+    EXPECT_EQ(temps.take("tmp_main.t"), std::optional<std::string>("body"));
+    EXPECT_EQ(temps.find("tmp_main.t"), nullptr);
+    EXPECT_EQ(temps.take("tmp_main.t"), std::nullopt);
 }
 
 } // namespace
