@@ -27,8 +27,10 @@ int chain_of(std::string_view name) {
     return c_hash(std::string_view(folded, length), chain_count);
 }
 
+} // namespace
+
 // FNV-1a of the lower-case spelling.
-std::size_t folded_hash(std::string_view name) {
+std::size_t hash_table::hh_hash(std::string_view name) {
     std::uint64_t hash = 14695981039346656037ull;
     for (const char c : name) {
         const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -36,6 +38,8 @@ std::size_t folded_hash(std::string_view name) {
     }
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
+
+namespace {
 
 // Directive switches are told from program names by the case of a letter
 // (flaG1), and the table's C functions are C names: both match their own
@@ -83,7 +87,7 @@ void hash_table::grow() {
 }
 
 sym_entry* hash_table::hh_install(std::unique_ptr<sym_entry>& entry) {
-    const std::size_t hash = folded_hash(entry->name);
+    const std::size_t hash = hh_hash(entry->name);
     if (probe(entry->name, hash, !matches_own_spelling_only(*entry)) != npos) return nullptr;
     if ((entries_.size() + 1) * 2 > slots_.size()) grow();
     const int chain = chain_of(entry->name);
@@ -99,7 +103,11 @@ sym_entry* hash_table::hh_install(std::unique_ptr<sym_entry>& entry) {
 }
 
 sym_entry* hash_table::hh_lookup(std::string_view name, bool fold) const {
-    const std::size_t index = probe(name, folded_hash(name), fold);
+    return hh_lookup(name, hh_hash(name), fold);
+}
+
+sym_entry* hash_table::hh_lookup(std::string_view name, std::size_t hash, bool fold) const {
+    const std::size_t index = probe(name, hash, fold);
     return index == npos ? nullptr : entries_[index].entry.get();
 }
 
@@ -157,9 +165,10 @@ sym_entry* SymbolTables::h_insert_global(std::unique_ptr<sym_entry>& entry) {
 }
 
 sym_entry* SymbolTables::h_lookup(std::string_view name) const {
+    const std::size_t hash = hash_table::hh_hash(name);
     for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
         if (!block->table) continue;
-        if (sym_entry* found = block->table->hh_lookup(name, !exact_names)) return found;
+        if (sym_entry* found = block->table->hh_lookup(name, hash, !exact_names)) return found;
     }
     return nullptr;
 }

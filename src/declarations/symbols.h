@@ -122,6 +122,11 @@ struct sym_entry {
     // Named whole-number constants: the value, for the dimensions whose size
     // must be known when the translator lays out initial values.
     std::optional<long> constant_value;
+    // Labels: the C function that declared or defined the label (empty for
+    // the main program), and whether a GOTO from another function reaches
+    // it through its jump function.
+    std::string label_function;
+    bool reached_by_jump = false;
 };
 
 // One scope's table. Entries are found through an open-addressing index
@@ -135,6 +140,9 @@ class hash_table {
     // An entry of this very spelling, else (with `fold`) one whose spelling
     // names the same PL/M name.
     sym_entry* hh_lookup(std::string_view name, bool fold = true) const;
+    // The same with the name's hh_hash, for a search through many tables.
+    sym_entry* hh_lookup(std::string_view name, std::size_t hash, bool fold) const;
+    static std::size_t hh_hash(std::string_view name);
     // Frees every entry. An entry whose usage the release does not know is
     // reported on the standard output, as "usage = <n>".
     void hh_free_tab(Context& ctx);

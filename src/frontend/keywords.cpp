@@ -2,6 +2,7 @@
 
 #include "frontend/tokens.h"
 
+#include <algorithm>
 #include <array>
 
 namespace xlatr {
@@ -176,6 +177,7 @@ constexpr std::array<const char*, 33> reserved_words = {
 
 bool Keywords::lex_init() {
     keywords_.clear();
+    longest_keyword_ = 0;
     for (const keyword_spelling& entry : keyword_table)
         lex_kwd_insert(entry.name, entry.token, entry.value);
     for (const keyword_spelling& entry : directive_table)
@@ -185,9 +187,11 @@ bool Keywords::lex_init() {
 
 void Keywords::lex_kwd_insert(std::string_view name, int token, int value) {
     keywords_.insert_or_assign(std::string(name), keyword_entry{token, value});
+    longest_keyword_ = std::max(longest_keyword_, name.size());
 }
 
 bool Keywords::lex_kwd_lookup(std::string_view name, int& token, int& value) const {
+    if (name.size() > longest_keyword_) return false;
     auto it = keywords_.find(name);
     if (it == keywords_.end()) return false;
     token = it->second.token;
@@ -197,6 +201,7 @@ bool Keywords::lex_kwd_lookup(std::string_view name, int& token, int& value) con
 
 bool Keywords::kw_init() {
     reserved_.clear();
+    longest_reserved_ = 0;
     for (const char* word : reserved_words)
         kw_insert(word);
     return true;
@@ -204,10 +209,12 @@ bool Keywords::kw_init() {
 
 void Keywords::kw_insert(std::string_view name) {
     reserved_.emplace(name);
+    longest_reserved_ = std::max(longest_reserved_, name.size());
 }
 
 void Keywords::kw_rename(std::string& name) const {
-    if (name.empty() || !reserved_.contains(std::string_view(name))) return;
+    if (name.empty() || name.size() > longest_reserved_ || !reserved_.contains(std::string_view(name)))
+        return;
     if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - ('a' - 'A'));
 }
 

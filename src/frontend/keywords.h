@@ -12,9 +12,15 @@
 namespace xlatr {
 
 // Lets the tables be asked with a string_view without building a string.
+// The words are short, so a byte-wise FNV-1a beats the library's hash.
 struct transparent_string_hash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    std::size_t operator()(std::string_view text) const {
+        std::size_t hash = 2166136261u;
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        return hash;
+    }
 };
 
 struct keyword_entry {
@@ -42,6 +48,9 @@ class Keywords {
   private:
     std::unordered_map<std::string, keyword_entry, transparent_string_hash, std::equal_to<>> keywords_;
     std::unordered_set<std::string, transparent_string_hash, std::equal_to<>> reserved_;
+    // No longer name is in the table, so it is not looked up.
+    std::size_t longest_keyword_ = 0;
+    std::size_t longest_reserved_ = 0;
 };
 
 } // namespace xlatr
