@@ -245,9 +245,21 @@ int Scanner::raw_token() {
     case '<':
     case '>':
         return lex_operator(*in, c);
+    case ' ':
+    case '\t':
+        // Outside a string a run of blanks is skipped as one character.
+        if (!in_string_) skip_blanks(*in);
+        return set_raw(tok::OTHER_CHAR);
     default:
         return set_raw(tok::OTHER_CHAR);
     }
+}
+
+void Scanner::skip_blanks(include_record& in) {
+    int c = read_char(in);
+    while (c == ' ' || c == '\t')
+        c = read_char(in);
+    unread(in, c);
 }
 
 // Operators that may take a second character.

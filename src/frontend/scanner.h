@@ -109,6 +109,7 @@ class Scanner {
 
     // The lexical rules.
     int raw_token();
+    void skip_blanks(include_record& in);
     int lex_identifier(include_record& in);
     int lex_number(include_record& in, int first);
     int lex_dq_string(include_record& in);

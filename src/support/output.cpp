@@ -3,7 +3,9 @@
 #include "driver/context.h"
 #include "support/strings.h"
 
+#include <algorithm>
 #include <cstdarg>
+#include <cstdio>
 
 namespace xlatr {
 
@@ -15,15 +17,28 @@ void OutputStreams::print(std::string_view text) {
 }
 
 void OutputStreams::printf(const char* fmt, ...) {
+    // Most texts are short: one formatting into a local buffer, no string.
+    char buffer[512];
     va_list args;
     va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    const int size = std::vsnprintf(buffer, sizeof buffer, fmt, copy);
+    va_end(copy);
+    if (size >= 0 && static_cast<std::size_t>(size) < sizeof buffer) {
+        va_end(args);
+        print(std::string_view(buffer, static_cast<std::size_t>(size)));
+        return;
+    }
     std::string text = vformat(fmt, args);
     va_end(args);
     print(text);
 }
 
 void OutputStreams::o_indent() {
-    if (indent_level_ > 0) print(std::string(static_cast<std::size_t>(indent_level_), ' '));
+    constexpr std::string_view spaces = "                                                                ";
+    for (int left = indent_level_; left > 0; left -= static_cast<int>(spaces.size()))
+        print(spaces.substr(0, std::min(spaces.size(), static_cast<std::size_t>(left))));
 }
 
 std::string* OutputStreams::o_set_file(std::string* sink) {

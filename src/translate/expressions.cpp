@@ -8,6 +8,7 @@
 #include "translate/builtins.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iterator>
 #include <utility>
@@ -343,6 +344,14 @@ void print_char_constant(Context& ctx, char c) {
     text.insert(text.begin(), '\'');
     text.push_back('\'');
     ctx.output.print(text);
+}
+
+// `prefix` then the digits of `number` in `base`, lower-case as printf's %x.
+void print_number(Context& ctx, std::string_view prefix, unsigned number, int base) {
+    char text[16];
+    const std::size_t length = prefix.copy(text, prefix.size());
+    const auto end = std::to_chars(text + length, text + sizeof text, number, base).ptr;
+    ctx.output.print(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 void print_real(Context& ctx, double real) {
@@ -685,13 +694,13 @@ void ee_print_num_val(Context& ctx, const value_node& value) {
         break;
     case val_binary:
     case val_octal:
-        ctx.output.printf("0%o", number);
+        print_number(ctx, "0", number, 8);
         break;
     case val_decimal:
-        ctx.output.printf("%u", number);
+        print_number(ctx, "", number, 10);
         break;
     case val_hex:
-        ctx.output.printf("0X%x", number);
+        print_number(ctx, "0X", number, 16);
         break;
     case val_real:
         print_real(ctx, value.real);

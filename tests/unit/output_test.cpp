@@ -83,6 +83,18 @@ TEST(CopyFiles, JoinsTheScratchTextsAndSkipsMissingOnes) {
     EXPECT_FALSE(run.ctx.output.copy_files("h", "m", "f", "missing_dir/out.c", true));
 }
 
+TEST(OutputStack, PrintfTakesTextsOfAnyLengthAndIndentsDeepLevels) {
+    TestRun run;
+    ASSERT_TRUE(run.ctx.output.o_push_file("tmp_main.t", true, false, Storage::memory));
+    const std::string long_name(1000, 'n');
+    run.ctx.output.printf("%s=%d;", long_name.c_str(), 42);
+    run.ctx.output.printf("%u", 7u);
+    for (int level = 0; level < 30; ++level)
+        run.ctx.output.o_indent_in();
+    run.ctx.output.o_indent();
+    EXPECT_EQ(*run.ctx.files.temps.find("tmp_main.t"), long_name + "=42;7" + std::string(90, ' '));
+}
+
 TEST(TempStore, ExistsOnlyAfterOpeningAndVanishesOnRemove) {
     TempStore temps;
     EXPECT_EQ(temps.find("a"), nullptr);
