@@ -2,6 +2,7 @@
 
 #include "driver/context.h"
 #include "support/strings.h"
+#include "translate/procedures.h"
 
 namespace xlatr {
 
@@ -68,7 +69,13 @@ std::string lb_c_name(Context& ctx, std::string_view name) {
     return label && label->usage == usage::label ? label->name : ctx.labels.spelling_for(name);
 }
 
+std::string lb_current_function(const Context& ctx) {
+    const procedure_frame* frame = ctx.procedures.current();
+    return frame ? frame->body_name : std::string();
+}
+
 void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mode, int count) {
+    entry->label_function = lb_current_function(ctx);
     entry->type_code = type_code::label_type;
     entry->usage = usage::label;
     entry->scope = mode;
@@ -110,9 +117,23 @@ bool lb_open_jump_func(Context& ctx, std::string_view name) {
     return true;
 }
 
+bool lb_jump_from_other_function(Context& ctx, std::string_view name) {
+    sym_entry* label = ctx.symbols.h_lookup_global(name);
+    if (!label || label->usage != usage::label || label->scope == scope_code::external_scope) return false;
+    if (label->label_function == lb_current_function(ctx)) return false;
+    // A PUBLIC label has its jump function from its declaration on.
+    if (label->scope != scope_code::public_scope && !label->reached_by_jump &&
+        !lb_open_jump_func(ctx, label->name))
+        return false;
+    label->reached_by_jump = true;
+    ctx.output.printf("%s();\n", jump_function_name(label->name).c_str());
+    return true;
+}
+
 void lb_mark_public_label(Context& ctx, std::string_view name) {
     const sym_entry* label = ctx.symbols.h_lookup_global(name);
-    if (!label || label->usage != usage::label || label->scope != scope_code::public_scope) return;
+    if (!label || label->usage != usage::label) return;
+    if (label->scope != scope_code::public_scope && !label->reached_by_jump) return;
     ctx.output.o_indent();
     ctx.output.printf("setjmp(%s);\n", jump_buffer_name(label->name).c_str());
 }

@@ -50,8 +50,16 @@ void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mo
 // Writes the jump function of a PUBLIC label into tmp_func.t; false when
 // tmp_func.t cannot be opened.
 bool lb_open_jump_func(Context& ctx, std::string_view name);
-// At the definition of a PUBLIC label: the statement that saves the place
-// its jump function returns to.
+// The C function being written: the scratch text of its procedure, empty
+// for the main program.
+std::string lb_current_function(const Context& ctx);
+// A GOTO to a label of another function (a PUBLIC label, or one of an
+// enclosing block, from inside a procedure): prints the call of the label's
+// jump function, written now if the label has none yet. False, printing
+// nothing, for a label of the current function or of another module.
+bool lb_jump_from_other_function(Context& ctx, std::string_view name);
+// At the definition of a label that a jump function returns to: the
+// statement that saves its place.
 void lb_mark_public_label(Context& ctx, std::string_view name);
 
 } // namespace xlatr

@@ -59,9 +59,12 @@ TEST(Labels, PublicLabelWritesItsJumpFunctionOnceAndOnlyIntoTmpFunc) {
     LabelRun run;
     run.ctx.output.o_indent_in();
     EXPECT_TRUE(lb_insert_label(run.ctx, "entry", scope_code::public_scope, 0));
-    EXPECT_EQ(*run.ctx.files.temps.find("tmp_func.t"), "\nJMP_to_entry()\n{\n  goto entry;\n}\n\n\n");
+    const std::string jump = "\nJMP_to_entry()\n{\n  longjmp(JMP_buf_entry, 1);\n}\n\n\n";
+    EXPECT_EQ(*run.ctx.files.temps.find("tmp_func.t"), jump);
     EXPECT_TRUE(lb_insert_label(run.ctx, "entry", scope_code::local_scope, 1));
-    EXPECT_EQ(*run.ctx.files.temps.find("tmp_func.t"), "\nJMP_to_entry()\n{\n  goto entry;\n}\n\n\n");
+    EXPECT_EQ(*run.ctx.files.temps.find("tmp_func.t"), jump);
+    EXPECT_EQ(*run.ctx.files.temps.find("tmp_header.t"),
+              "#include <setjmp.h>\nstatic jmp_buf  JMP_buf_entry;\n");
     EXPECT_EQ(*run.ctx.files.temps.find("tmp_main.t"), "");
     EXPECT_EQ(run.ctx.output.indent_level(), 3);
     EXPECT_FALSE(run.ctx.blocks.b_in_procedure());

@@ -1,0 +1,36 @@
+#include	 "builtin.h"
+
+static void  back(void);
+#include <setjmp.h>
+static jmp_buf  JMP_buf_again;
+
+
+static BYTE   n;
+
+
+main()
+{
+   again:
+   setjmp(JMP_buf_again);
+   if ( n < 3 )
+      back();
+}
+
+
+
+JMP_to_again()
+{
+  longjmp(JMP_buf_again, 1);
+}
+
+
+
+
+
+
+static
+void  back(void)
+{
+   n = n + 1;
+   JMP_to_again();
+}
