@@ -124,14 +124,11 @@ void Statements::s_goto(const std::string& name) {
     single_statement([&] {
         const sym_entry* label = ctx_.symbols.h_lookup_global(name);
         // A label of another module is reached through that module's jump
-        // function, and so is a PUBLIC label of this one from inside a
-        // procedure: C cannot goto a label of another function.
+        // function, and so is a label of this one in another function: C
+        // cannot goto a label of another function.
         if (label && label->usage == usage::label && label->scope == scope_code::external_scope)
             ctx_.output.printf("%s;\n", label->access_path.c_str());
-        else if (label && label->usage == usage::label && label->scope == scope_code::public_scope &&
-                 ctx_.blocks.b_in_procedure())
-            ctx_.output.printf("JMP_to_%s();\n", label->name.c_str());
-        else
+        else if (!lb_jump_from_other_function(ctx_, name))
             ctx_.output.printf("goto %s;\n", lb_c_name(ctx_, name).c_str());
         if (!label) ctx_.labels.remember_goto(name);
     });
@@ -185,7 +182,12 @@ void Statements::print_indirect_call(exp_list& callee, exp_list& args) {
 void Statements::s_call_state(const std::string& name, exp_list args) {
     single_statement([&] {
         const sym_entry* entry = ctx_.symbols.h_lookup(name);
-        if (entry && entry->usage == usage::pointer_scalar) {
+        // A pointer, or a WORD that holds a procedure's location, is called
+        // through what it holds.
+        const bool holds_location =
+            entry && entry->usage == usage::scalar &&
+            (entry->type_code == type_code::word_type || entry->type_code == type_code::dword_type);
+        if (entry && (entry->usage == usage::pointer_scalar || holds_location)) {
             exp_list callee = e_get_id(name, {});
             print_indirect_call(callee, args);
             return;
