@@ -22,6 +22,15 @@ std::string jump_buffer_name(std::string_view name) {
     return buffer;
 }
 
+// Whether `function` is the main program or a procedure still open around
+// the current one: a label there can be jumped to from here.
+bool encloses_current(const Context& ctx, const std::string& function) {
+    if (function.empty()) return true;
+    for (const procedure_frame& frame : ctx.procedures.frames)
+        if (frame.body_name == function) return true;
+    return false;
+}
+
 } // namespace
 
 bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined) {
@@ -120,7 +129,8 @@ bool lb_open_jump_func(Context& ctx, std::string_view name) {
 bool lb_jump_from_other_function(Context& ctx, std::string_view name) {
     sym_entry* label = ctx.symbols.h_lookup_global(name);
     if (!label || label->usage != usage::label || label->scope == scope_code::external_scope) return false;
-    if (label->label_function == lb_current_function(ctx)) return false;
+    if (label->label_function == lb_current_function(ctx) || !encloses_current(ctx, label->label_function))
+        return false;
     // A PUBLIC label has its jump function from its declaration on.
     if (label->scope != scope_code::public_scope && !label->reached_by_jump &&
         !lb_open_jump_func(ctx, label->name))
