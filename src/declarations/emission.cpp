@@ -53,6 +53,7 @@ bool flush_procedure_declarations(Context& ctx) {
     ctx.remarks.r_flush_header_remarks();
     p_func_parms(ctx);
     const bool ok = flush_declarations_and_unions(ctx, ctx.unions.procedure_unions);
+    dd_store_local_locations(ctx);
     dd_flush_un_func_parms(ctx);
     p_copy_lifted_params(ctx);
     return ok;

@@ -6,6 +6,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "translate/blocks.h"
+#include "translate/procedures.h"
 
 #include <optional>
 
@@ -135,7 +136,11 @@ exp_list join_items(std::vector<exp_list> items) {
 } // namespace
 
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values) {
-    if (ctx.blocks.b_in_procedure() || is_pointer(entry.type_code) || !holds_location(values)) return;
+    if (is_pointer(entry.type_code) || !holds_location(values)) return;
+    // The locals of a procedure that contains procedures live at file
+    // scope, where the initialisation function reaches them.
+    const procedure_frame* frame = ctx.procedures.current();
+    const bool local = ctx.blocks.b_in_procedure() && !(frame && frame->lifted);
     const Slots slots(ctx, entry);
     if (!slots.known()) return;
     const std::string target = entry.lifted_name.empty() ? entry.name : entry.lifted_name;
@@ -150,10 +155,33 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
         assignment += " = ";
         assignment += stored_value(ctx, slot->code, std::move(item));
         assignment += ";\n";
-        ctx.declarations.initial_locations.add(std::move(assignment));
+        if (local)
+            ctx.declarations.initial_locations.add_local(std::move(assignment));
+        else
+            ctx.declarations.initial_locations.add(std::move(assignment));
         item = e_get_word_const(ctx, val_decimal, 0);
     }
     values = join_items(std::move(items));
+}
+
+void dd_store_local_locations(Context& ctx) {
+    const std::vector<std::string> assignments = ctx.declarations.initial_locations.take_local();
+    if (assignments.empty()) return;
+    OutputStreams& output = ctx.output;
+    output.o_indent();
+    output.print("static BYTE   initial_locations_stored;\n");
+    output.o_indent();
+    output.print("if (!initial_locations_stored) {\n");
+    output.o_indent_in();
+    output.o_indent();
+    output.print("initial_locations_stored = 1;\n");
+    for (const std::string& assignment : assignments) {
+        output.o_indent();
+        output.print(assignment);
+    }
+    output.o_indent_out();
+    output.o_indent();
+    output.print("}\n");
 }
 
 std::string dd_init_function_name(const Context& ctx) {

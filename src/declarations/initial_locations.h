@@ -14,6 +14,7 @@
 #include "translate/expressions.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace xlatr {
@@ -28,15 +29,26 @@ class InitialLocations {
     void add(std::string assignment) { assignments_.push_back(std::move(assignment)); }
     const std::vector<std::string>& assignments() const { return assignments_; }
 
+    // Those of the locals of the procedure being declared, which its
+    // function stores itself, once.
+    std::vector<std::string> take_local() { return std::exchange(local_, {}); }
+    void add_local(std::string assignment) { local_.push_back(std::move(assignment)); }
+
   private:
     std::vector<std::string> assignments_;
+    std::vector<std::string> local_;
 };
 
 // Makes the initial values of `entry` printable as a C initialiser: every
 // location that lands in an element that is not a pointer is replaced by 0,
-// and its assignment is kept for the initialisation function. Only
-// file-scope variables take part.
+// and its assignment is kept: for the initialisation function when the
+// variable lives at file scope, else for its procedure's function.
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values);
+
+// After a procedure's declarations: the statements that store the
+// locations of its locals' initial values, guarded so that they run at the
+// first call only, as PL/M sets initial values once.
+void dd_store_local_locations(Context& ctx);
 
 // The name of the module's initialisation function.
 std::string dd_init_function_name(const Context& ctx);
