@@ -801,6 +801,16 @@ void print_undeclared_identifier(Context& ctx, exp_node& node) {
     }
     if (blt_dispatch(ctx, node)) return;
     ctx.output.print(node.name);
+    if (!node.member.empty()) {
+        // Only a structure has members: a name used before the module
+        // declares it, as an array of structures or a structure. C sees
+        // that declaration first, since functions follow the main code.
+        print_subscript(ctx, node.args);
+        ctx.output.print(".");
+        ctx.output.print(node.member);
+        print_subscript(ctx, node.member_args);
+        return;
+    }
     if (node.args.empty()) return;
     ctx.output.print("(");
     ee_print_exp(ctx, node.args, ee_value);
