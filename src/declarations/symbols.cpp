@@ -50,6 +50,11 @@ bool matches_own_spelling_only(const sym_entry& entry) {
 
 constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
+// The top bits of the hash, which the probe's index does not use.
+std::uint64_t name_bit(std::size_t hash) {
+    return std::uint64_t{1} << (static_cast<std::uint64_t>(hash) >> 58);
+}
+
 } // namespace
 
 bool hash_table::earlier_in_chain(std::size_t a, std::size_t b) const {
@@ -153,7 +158,10 @@ sym_entry* SymbolTables::insert_into(declare_block* block, std::unique_ptr<sym_e
         s_error(ctx_, insertion_failed);
         return nullptr;
     }
-    return block->table->hh_install(entry);
+    const std::uint64_t bit = name_bit(hash_table::hh_hash(entry->name));
+    sym_entry* installed = block->table->hh_install(entry);
+    if (installed) block->name_bits |= bit;
+    return installed;
 }
 
 sym_entry* SymbolTables::h_insert(std::unique_ptr<sym_entry>& entry) {
@@ -166,8 +174,9 @@ sym_entry* SymbolTables::h_insert_global(std::unique_ptr<sym_entry>& entry) {
 
 sym_entry* SymbolTables::h_lookup(std::string_view name) const {
     const std::size_t hash = hash_table::hh_hash(name);
+    const std::uint64_t bit = name_bit(hash);
     for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
-        if (!block->table) continue;
+        if (!(block->name_bits & bit) || !block->table) continue;
         if (sym_entry* found = block->table->hh_lookup(name, hash, !exact_names)) return found;
     }
     return nullptr;

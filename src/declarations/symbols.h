@@ -175,6 +175,9 @@ class hash_table {
 // One scope of the stack. Its table exists only after allocation.
 struct declare_block {
     std::unique_ptr<hash_table> table;
+    // One bit per hh_hash of a name installed here (a bit of the hash picks
+    // it), so that a lookup passes most blocks without probing them.
+    std::uint64_t name_bits = 0;
 };
 
 class SymbolTables {

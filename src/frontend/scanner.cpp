@@ -256,6 +256,11 @@ int Scanner::raw_token() {
 }
 
 void Scanner::skip_blanks(include_record& in) {
+    if (in.pushback.empty()) {
+        while (in.position < in.text.size() && (in.text[in.position] == ' ' || in.text[in.position] == '\t'))
+            ++in.position;
+        return;
+    }
     int c = read_char(in);
     while (c == ' ' || c == '\t')
         c = read_char(in);
@@ -303,6 +308,16 @@ int Scanner::lex_operator(include_record& in, int first) {
 }
 
 int Scanner::lex_identifier(include_record& in) {
+    // Nothing given back waits: the rest of the name is taken from the text
+    // at once (a name holds no line feed, so no left margin applies).
+    if (in.pushback.empty()) {
+        std::size_t end = in.position;
+        while (end < in.text.size() && is_identifier_char(static_cast<unsigned char>(in.text[end])))
+            ++end;
+        token_.text.append(in.text, in.position, end - in.position);
+        in.position = end;
+        return set_raw(tok::IDENTIFIER);
+    }
     int c = 0;
     while (is_identifier_char(c = read_char(in)))
         token_.text.push_back(static_cast<char>(c));

@@ -45,23 +45,27 @@ std::string c_strmove1(std::string_view name) {
 }
 
 void c_strmove1_buf(std::string& out, std::string_view name) {
-    out.clear();
+    // Written in place: the result is never longer than the name.
+    out.resize(name.size());
     if (name.empty()) return;
-    out += to_lower(name[0]);
+    char* const start = out.data();
+    char* next = start;
+    *next++ = to_lower(name[0]);
     bool after_dollar = false;
-    for (char c : name.substr(1)) {
+    for (const char c : name.substr(1)) {
         if (c == '$') {
             after_dollar = true;
             continue;
         }
         if (is_upper(c))
-            out += after_dollar ? c : to_lower(c);
+            *next++ = after_dollar ? c : to_lower(c);
         else if (is_lower(c))
-            out += after_dollar ? to_upper(c) : c;
+            *next++ = after_dollar ? to_upper(c) : c;
         else
-            out += c;
+            *next++ = c;
         after_dollar = false;
     }
+    out.resize(static_cast<std::size_t>(next - start));
 }
 
 std::string c_str_capital(std::string_view name) {
