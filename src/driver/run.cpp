@@ -172,6 +172,11 @@ void translate(Context& ctx, const std::string& source) {
     }
     std::string c_path = c_file_path(ctx, source);
     remove_scratch_texts(ctx);
+    // The C text comes to about the size of the source and gathers in the
+    // main and function scratch texts.
+    const std::size_t source_bytes = ctx.includes.top() ? ctx.includes.top()->text.size() : 0;
+    ctx.files.temps.expect("tmp_main.t", 2 * source_bytes);
+    ctx.files.temps.expect("tmp_func.t", 2 * source_bytes);
     if (!ctx.output.o_push_file("tmp_main.t", true, false, Storage::memory)) {
         stop(ctx, "ERROR! cannot open output file \"tmp_main.t\"\n");
         return;

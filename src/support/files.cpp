@@ -117,9 +117,17 @@ void add_piece(std::vector<std::string>& pieces, std::string_view text) {
 
 std::string& TempStore::open(std::string_view name, bool write) {
     auto it = texts_.find(name);
-    if (it == texts_.end()) it = texts_.emplace(std::string(name), std::string()).first;
+    if (it == texts_.end()) {
+        it = texts_.emplace(std::string(name), std::string()).first;
+        if (auto expected = expected_sizes_.find(name); expected != expected_sizes_.end())
+            it->second.reserve(expected->second);
+    }
     if (write) it->second.clear();
     return it->second;
+}
+
+void TempStore::expect(std::string_view name, std::size_t bytes) {
+    expected_sizes_.insert_or_assign(std::string(name), bytes);
 }
 
 const std::string* TempStore::find(std::string_view name) const {

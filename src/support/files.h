@@ -51,6 +51,10 @@ enum class Storage { disk, memory };
 class TempStore {
   public:
     std::string& open(std::string_view name, bool write);
+    // A text of this name, whenever it comes to exist, has room for `bytes`
+    // at once: a large text then grows without being copied at each
+    // doubling, and room it never fills costs no memory.
+    void expect(std::string_view name, std::size_t bytes);
     const std::string* find(std::string_view name) const;
     // Removes a text, handing it to the caller; none when it does not exist.
     std::optional<std::string> take(std::string_view name);
@@ -59,6 +63,7 @@ class TempStore {
 
   private:
     std::map<std::string, std::string, std::less<>> texts_;
+    std::map<std::string, std::size_t, std::less<>> expected_sizes_;
 };
 
 class FileLayer {

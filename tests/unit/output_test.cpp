@@ -105,6 +105,17 @@ TEST(TempStore, ExistsOnlyAfterOpeningAndVanishesOnRemove) {
     EXPECT_TRUE(temps.empty());
 }
 
+TEST(TempStore, AnExpectedTextExistsOnlyOnceOpenedAndThenHasItsRoom) {
+    TempStore temps;
+    temps.expect("tmp_func.t", 100000);
+    EXPECT_EQ(temps.find("tmp_func.t"), nullptr);
+    EXPECT_TRUE(temps.empty());
+    std::string& text = temps.open("tmp_func.t", false);
+    EXPECT_EQ(text, "");
+    EXPECT_GE(text.capacity(), 100000u);
+    EXPECT_LT(temps.open("other.t", false).capacity(), 100000u);
+}
+
 TEST(TempStore, ATakenTextNoLongerExists) {
     TempStore temps;
     temps.open("tmp_main.t", true) += "body";
