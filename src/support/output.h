@@ -55,6 +55,8 @@ class OutputStreams {
     // Makes `sink` the current output stream (null: the standard output),
     // returning the previous one. Used for builtin.h, which is not stacked.
     std::string* o_set_file(std::string* sink);
+    // The text of the current output stream; null for the standard output.
+    std::string* o_current_text() const { return current_; }
 
     // Appends the scratch texts `header`, `main` and `func` (each skipped when
     // it does not exist) to the disk file `out`, which is then complete;

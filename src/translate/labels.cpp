@@ -140,6 +140,45 @@ bool lb_jump_from_other_function(Context& ctx, std::string_view name) {
     return true;
 }
 
+void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::string& body) {
+    std::vector<Labels::early_goto>& gotos = ctx.labels.early_gotos;
+    std::vector<Labels::early_goto> own;
+    std::erase_if(gotos, [&](Labels::early_goto& jump) {
+        if (jump.function != function) return false;
+        own.push_back(std::move(jump));
+        return true;
+    });
+    for (const Labels::early_goto& jump : own) {
+        sym_entry* label = ctx.symbols.h_lookup_global(jump.name);
+        if (label && (label->usage != usage::label || label->label_function == function)) continue;
+        if (!label) {
+            auto entry = std::make_unique<sym_entry>();
+            entry->name = jump.name;
+            lb_init_label(ctx, std::move(entry), scope_code::local_scope, 0);
+            label = ctx.symbols.h_lookup_global(jump.name);
+            if (!label) continue;
+            // Defined later, in a block around this procedure.
+            label->label_function.clear();
+        }
+        if (label->scope == scope_code::external_scope) continue;
+        if (label->scope != scope_code::public_scope && !label->reached_by_jump &&
+            !lb_open_jump_func(ctx, label->name))
+            continue;
+        label->reached_by_jump = true;
+        std::string from = "goto ";
+        from += jump.name;
+        from += ";\n";
+        std::string to = jump_function_name(label->name);
+        to += "();\n";
+        for (std::size_t at = body.find(from); at != std::string::npos;
+             at = body.find(from, at + to.size())) {
+            // Only a statement of its own: at the start of a line.
+            if (at > 0 && body[at - 1] != ' ' && body[at - 1] != '\n') continue;
+            body.replace(at, from.size(), to);
+        }
+    }
+}
+
 void lb_mark_public_label(Context& ctx, std::string_view name) {
     const sym_entry* label = ctx.symbols.h_lookup_global(name);
     if (!label || label->usage != usage::label) return;

@@ -26,6 +26,15 @@ class Labels {
     // The C file includes setjmp.h, for the jump functions.
     bool setjmp_declared = false;
 
+    // A GOTO met in a procedure before its label was declared or defined:
+    // whether the label is the procedure's own or one of an enclosing block
+    // is known at the procedure's END.
+    struct early_goto {
+        std::string function;
+        std::string name;
+    };
+    std::vector<early_goto> early_gotos;
+
   private:
     std::vector<std::string> goto_spellings_;
 };
@@ -58,6 +67,11 @@ std::string lb_current_function(const Context& ctx);
 // jump function, written now if the label has none yet. False, printing
 // nothing, for a label of the current function or of another module.
 bool lb_jump_from_other_function(Context& ctx, std::string_view name);
+// At a procedure's END, before its function text `body` is put in place:
+// a GOTO of it to a label that it did not define itself leaves the
+// function, so it calls the label's jump function instead, and the label,
+// defined later in an enclosing block, saves its place there.
+void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::string& body);
 // At the definition of a label that a jump function returns to: the
 // statement that saves its place.
 void lb_mark_public_label(Context& ctx, std::string_view name);

@@ -202,8 +202,7 @@ void mark_parameters(Context& ctx, const name_list& params) {
 // names a typedef that the function's text holds, below every prototype.
 // That typedef moves to the prototypes, ahead of the one that names it.
 void move_parameter_typedefs(Context& ctx, const name_list& params, std::string& header) {
-    std::string* body = ctx.output.o_set_file(nullptr);
-    ctx.output.o_set_file(body);
+    std::string* body = ctx.output.o_current_text();
     if (!body) return;
     for (const std::string& param : params) {
         const sym_entry* entry = ctx.symbols.h_lookup(param);
@@ -501,6 +500,8 @@ void p_proc_end(Context& ctx, const std::string& label) {
         indent_print(ctx, "}\n");
     }
     if (frame.in_condition) indent_print(ctx, "\n#endif\n");
+    if (std::string* body = ctx.output.o_current_text(); body && !frame.proc_external)
+        lb_resolve_early_gotos(ctx, frame.body_name, *body);
     if (!frame.proc_external) close_function_output(ctx, frame);
     ctx.blocks.b_pop_block();
     ctx.procedures.frames.pop_back();

@@ -130,7 +130,11 @@ void Statements::s_goto(const std::string& name) {
             ctx_.output.printf("%s;\n", label->access_path.c_str());
         else if (!lb_jump_from_other_function(ctx_, name))
             ctx_.output.printf("goto %s;\n", lb_c_name(ctx_, name).c_str());
-        if (!label) ctx_.labels.remember_goto(name);
+        if (!label) {
+            ctx_.labels.remember_goto(name);
+            if (ctx_.blocks.b_in_procedure())
+                ctx_.labels.early_gotos.push_back({lb_current_function(ctx_), lb_c_name(ctx_, name)});
+        }
     });
 }
 
