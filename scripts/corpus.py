@@ -147,6 +147,8 @@ def main():
     parser.add_argument("--xlatr", required=True, help="the xlatr executable")
     parser.add_argument("--table", help="the xlatr.bf to use")
     parser.add_argument("--cc", default="cc")
+    parser.add_argument("--option", action="append", default=[],
+                        help="a switch for xlatr, such as -k (may be repeated)")
     parser.add_argument("--strict", action="store_true", help="exit 1 when a module fails")
     parser.add_argument("--verbose", action="store_true", help="print the messages of failed modules")
     parser.add_argument("--only", help="translate only the modules whose path contains this text")
@@ -159,7 +161,7 @@ def main():
     for module in find_modules(args.root):
         if args.only and args.only not in module:
             continue
-        status, details, messages = run_module(module, os.path.abspath(args.xlatr), args.cc, args.table, index, [],
+        status, details, messages = run_module(module, os.path.abspath(args.xlatr), args.cc, args.table, index, args.option,
                                                os.path.abspath(args.keep) if args.keep else None)
         totals[status] += 1
         for message in messages:

@@ -5,7 +5,7 @@
 # --verbose) go to scripts/corpus.py.
 set -euo pipefail
 if [ $# -lt 1 ]; then
-    echo "usage: scripts/corpus.sh DIR [--strict] [--verbose]" >&2
+    echo "usage: scripts/corpus.sh DIR [--strict] [--verbose] [--only TEXT] [--keep DIR] [--option=-k] [--cc CC]" >&2
     exit 2
 fi
 root=$(cd "$1" && pwd)
