@@ -90,6 +90,12 @@ const std::string& s_access_name(const sym_entry& entry) {
 int s_trnslt_var(Context& ctx, const std::string& name) {
     const sym_entry* entry = ctx.symbols.h_lookup(name);
     if (entry == nullptr) return 0;
+    s_trnslt_entry(ctx, *entry);
+    return 1;
+}
+
+void s_trnslt_entry(Context& ctx, const sym_entry& found) {
+    const sym_entry* entry = &found;
     switch (entry->usage) {
     case usage::array_variable:
         if (!is_based(*entry))
@@ -123,7 +129,6 @@ int s_trnslt_var(Context& ctx, const std::string& name) {
     default:
         break;
     }
-    return 1;
 }
 
 } // namespace xlatr

@@ -725,6 +725,15 @@ void ee_print_str(Context& ctx, const exp_node& node) {
 
 void ee_print_id(Context& ctx, exp_node& node) {
     const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+    // The entry found is the one every later lookup of the name would find;
+    // a built-in variable declared just now is looked up again.
+    const bool found = entry != nullptr;
+    const auto print_name = [&] {
+        if (found)
+            s_trnslt_entry(ctx, *entry);
+        else
+            s_trnslt_var(ctx, node.name);
+    };
     if (entry == nullptr) entry = blt_declare_variable(ctx, node.name);
     if (entry == nullptr) {
         print_undeclared_identifier(ctx, node);
@@ -736,7 +745,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
     }
     switch (entry->usage) {
     case usage::array_variable:
-        s_trnslt_var(ctx, node.name);
+        print_name();
         print_subscript(ctx, node.args);
         if (!node.member.empty()) {
             ctx.output.print(".");
@@ -745,13 +754,13 @@ void ee_print_id(Context& ctx, exp_node& node) {
         print_subscript(ctx, node.member_args);
         break;
     case usage::typed_procedure:
-        s_trnslt_var(ctx, node.name);
+        print_name();
         ctx.output.print("(");
         if (!node.args.empty()) ee_print_exp(ctx, node.args, ee_value);
         ctx.output.print(")");
         break;
     case usage::structure_variable:
-        s_trnslt_var(ctx, node.name);
+        print_name();
         if (node.member.empty()) break;
         ctx.output.print(is_based(*entry) ? "->" : ".");
         ctx.output.print(member_c_name(ctx, node));
@@ -762,7 +771,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
     case usage::constant:
     case usage::label:
     case usage::directive_switch:
-        s_trnslt_var(ctx, node.name);
+        print_name();
         break;
     case usage::procedure:
         ctx.output.print(s_access_name(*entry));

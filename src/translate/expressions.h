@@ -144,6 +144,8 @@ const std::string& s_access_name(const sym_entry& entry);
 // Prints the C form of a declared name, a BASED variable as the dereference
 // of its base pointer; 0 (nothing printed) when the name is not declared.
 int s_trnslt_var(Context& ctx, const std::string& name);
+// The same for the entry a lookup of the name found.
+void s_trnslt_entry(Context& ctx, const sym_entry& entry);
 
 // Hooks for the parts still to come.
 // Prints an identifier that the PL/M source does not declare. Built-ins
