@@ -606,6 +606,13 @@ void ee_logical_pass(exp_list& list, int mode) {
     while (!list.empty()) {
         iter comma =
             std::find_if(list.begin(), list.end(), [](const exp_node& n) { return is_op(n, op_comma); });
+        // The last piece is rewritten where it stands: moving a range out
+        // of a list costs a walk over it, moving a whole list does not.
+        if (comma == list.end()) {
+            ee_logical_exp(list, mode, false);
+            append(rewritten, std::move(list));
+            break;
+        }
         exp_list piece;
         piece.splice(piece.begin(), list, list.begin(), comma);
         ee_logical_exp(piece, mode, false);
