@@ -159,7 +159,9 @@ class hash_table {
         bool opened_chain = false;
     };
 
-    // Index of the entry that comes first in chain order, or npos.
+    // Index of the entry of this very spelling, else (with `fold`) of the
+    // first in chain order of those naming the same PL/M name; npos when
+    // there is none.
     std::size_t probe(std::string_view name, std::size_t hash, bool fold) const;
     void grow();
     bool earlier_in_chain(std::size_t a, std::size_t b) const;
