@@ -21,24 +21,27 @@ using iter = exp_list::iterator;
 
 // ---------------------------------------------------------------- nodes
 
-exp_node op_node(int code) {
-    exp_node node;
-    node.kind = exp_operator;
-    node.op = code;
+// Nodes are built where they stand in their list: an exp_node is large, and
+// each move of one costs as much as building it.
+iter insert_op(exp_list& list, iter position, int code) {
+    iter node = list.emplace(position);
+    node->kind = exp_operator;
+    node->op = code;
     return node;
 }
 
-exp_node number_node(int kind, std::uint16_t number) {
-    exp_node node;
-    node.kind = exp_constant;
-    node.value.kind = kind;
-    node.value.number = number;
+iter insert_number(exp_list& list, iter position, int kind, std::uint16_t number) {
+    iter node = list.emplace(position);
+    node->kind = exp_constant;
+    node->value.kind = kind;
+    node->value.number = number;
     return node;
 }
 
-exp_list one_node(exp_node node) {
+// A list of one node of `kind`, which the caller fills in.
+exp_list one_node(int kind) {
     exp_list list;
-    list.push_back(std::move(node));
+    list.emplace_back().kind = kind;
     return list;
 }
 
@@ -151,20 +154,20 @@ bool is_wrapped_operand(iter first, iter end) {
 
 // (range)&1: the lowest bit decides the truth of a PL/M value.
 void wrap_low_bit(exp_list& list, iter first, iter end) {
-    list.insert(first, op_node(op_gen_open));
-    list.insert(end, op_node(op_gen_close));
-    list.insert(end, op_node(op_low_bit));
-    list.insert(end, number_node(val_decimal, 1));
+    insert_op(list, first, op_gen_open);
+    insert_op(list, end, op_gen_close);
+    insert_op(list, end, op_low_bit);
+    insert_number(list, end, val_decimal, 1);
 }
 
 // (range ? 0XFFFF : 0X0): a comparison used as a value yields PL/M's true.
 void wrap_comparison_value(exp_list& list, iter first, iter end) {
-    list.insert(first, op_node(op_gen_open));
-    list.insert(end, op_node(op_question));
-    list.insert(end, number_node(val_hex, 0xFFFF));
-    list.insert(end, op_node(op_colon));
-    list.insert(end, number_node(val_hex, 0));
-    list.insert(end, op_node(op_gen_close));
+    insert_op(list, first, op_gen_open);
+    insert_op(list, end, op_question);
+    insert_number(list, end, val_hex, 0xFFFF);
+    insert_op(list, end, op_colon);
+    insert_number(list, end, val_hex, 0);
+    insert_op(list, end, op_gen_close);
 }
 
 void make_logical(exp_node& connective) {
@@ -204,8 +207,8 @@ void ee_not_operands(exp_list& list, int mode) {
         }
         iter end = not_operand_end(first, list.end());
         if (std::distance(first, end) > 1) {
-            list.insert(first, op_node(op_open));
-            list.insert(end, op_node(op_close));
+            insert_op(list, first, op_open);
+            insert_op(list, end, op_close);
             if (mode == ee_condition) not_node->op = op_logical_not;
         }
         it = end;
@@ -443,11 +446,10 @@ bool list_is_rewritten(const exp_list& list) {
 // --------------------------------------------------------- constructors
 
 exp_list e_get_id(std::string name, exp_list args) {
-    exp_node node;
-    node.kind = exp_identifier;
-    node.args = std::move(args);
-    node.name = std::move(name);
-    return one_node(std::move(node));
+    exp_list list = one_node(exp_identifier);
+    list.front().args = std::move(args);
+    list.front().name = std::move(name);
+    return list;
 }
 
 exp_list e_data_ref(std::string name, exp_list args, exp_list member_ref) {
@@ -478,22 +480,22 @@ std::string c_string_byte(unsigned value) {
 }
 
 exp_list e_str_loc_ref(std::string text) {
-    exp_node node;
-    node.kind = exp_string;
-    node.loc_flag = 1;
-    node.name = std::move(text);
-    return one_node(std::move(node));
+    exp_list list = one_node(exp_string);
+    list.front().loc_flag = 1;
+    list.front().name = std::move(text);
+    return list;
 }
 
 exp_list e_create_const(value_node value) {
-    exp_node node;
-    node.kind = exp_constant;
-    node.value = std::move(value);
-    return one_node(std::move(node));
+    exp_list list = one_node(exp_constant);
+    list.front().value = std::move(value);
+    return list;
 }
 
 exp_list e_get_op(int code) {
-    return one_node(op_node(code));
+    exp_list list = one_node(exp_operator);
+    list.front().op = code;
+    return list;
 }
 
 exp_list e_get_word_const(Context& ctx, int kind, std::uint32_t number) {
@@ -501,7 +503,7 @@ exp_list e_get_word_const(Context& ctx, int kind, std::uint32_t number) {
 }
 
 exp_list e_binary_exp(exp_list left, int code, exp_list right) {
-    left.push_back(op_node(code));
+    insert_op(left, left.end(), code);
     append(left, std::move(right));
     return left;
 }
@@ -512,8 +514,8 @@ exp_list e_unary_exp(int code, exp_list operand) {
 
 exp_list e_paren_exp(int open, exp_list list, int close) {
     if (list.empty()) return {};
-    list.push_front(op_node(open));
-    list.push_back(op_node(close));
+    insert_op(list, list.begin(), open);
+    insert_op(list, list.end(), close);
     return list;
 }
 
@@ -535,7 +537,7 @@ exp_list e_mult_exp(exp_list a, exp_list b) {
     if (a.size() == 1 && e_is_const_one(a.front())) return b;
     if (b.size() == 1 && e_is_const_one(b.front())) return a;
     exp_list product = e_paren_exp(op_open, std::move(a), op_close);
-    product.push_back(op_node(op_times));
+    insert_op(product, product.end(), op_times);
     append(product, e_paren_exp(op_open, std::move(b), op_close));
     return product;
 }
