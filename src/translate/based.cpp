@@ -34,8 +34,11 @@ void print_pointer_cast_type(Context& ctx, const sym_entry& entry) {
     ctx.output.printf(" %s  *", ctx.statements.ss_mem_space(entry).c_str());
 }
 
+// Whether the base is a pointer to the variable's own type, which needs no
+// cast. A WORD base (a location kept in an integer, or a member whose
+// pointee the declaration never sets) always gets one.
 bool same_pointee(const sym_entry* pointer, const sym_entry& entry) {
-    return pointer && pointer->pointee_type == entry.type_code;
+    return pointer && is_pointer(pointer->type_code) && pointer->pointee_type == entry.type_code;
 }
 
 void s_handle_strct_based(Context& ctx, const sym_entry& entry) {
