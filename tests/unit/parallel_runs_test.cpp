@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ constexpr int module_count = 16;
 
 std::string read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The text of the file, as one open finds it; nullopt when there is none
+// yet, so that a file that appears between two looks is not taken as empty.
+std::optional<std::string> text_if_there(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -170,9 +179,8 @@ TEST(ParallelRuns, LeaveWhatRunsOneAfterAnotherLeave) {
     std::map<std::string, std::string> seen_half;
     while (!running.empty()) {
         for (const auto& [name, text] : expected) {
-            const std::string now = read_file(parallel.path() / name);
-            if (fs::exists(parallel.path() / name) && now != text && now.size() < text.size())
-                seen_half.emplace(name, now);
+            const std::optional<std::string> now = text_if_there(parallel.path() / name);
+            if (now && *now != text && now->size() < text.size()) seen_half.emplace(name, *now);
         }
         int status = 0;
         pid_t done = 0;
