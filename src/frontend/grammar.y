@@ -135,8 +135,6 @@ std::string conversion_cast(int code) {
         return "(REAL)";
     case 8:
         return "(POINTER)";
-    case 15:
-        return "(BIT)";
     default:
         return "(WORD)";
     }
@@ -238,7 +236,7 @@ void do_block_end(Context& ctx, std::string label, std::string name);
 
 %type <text> opt_end_label opt_end_name opt_base_member string_constant string_list string_item
 %type <text> base_reference name
-%type <code> basic_type opt_return_type procedure_attributes opt_public initialization_word
+%type <code> basic_type conversion_type opt_return_type procedure_attributes opt_public initialization_word
 %type <code> opt_memory_space label_scope
 %type <num> interrupt_number
 %type <value> number
@@ -313,6 +311,9 @@ statement_list
 name
     : IDENTIFIER
     | MEMORY_SPACE { $$ = keep(ctx, take(ctx, $1).name); }
+    /* BIT is a type of the 8051 only: elsewhere in the grammar it is a name,
+       as the memory-space words are, in whatever case it is written. */
+    | BIT { $$ = keep(ctx, std::string("bit")); }
     ;
 
 /* Procedures. */
@@ -476,6 +477,17 @@ basic_type
     | REAL { $$ = 6; }
     | POINTER { $$ = 8; }
     | BIT { $$ = 15; }
+    ;
+
+/* The types a conversion such as BYTE(i) names; BIT(i) is a reference to
+   a name. */
+conversion_type
+    : BYTE { $$ = 1; }
+    | WORD { $$ = 2; }
+    | DWORD { $$ = 3; }
+    | INTEGER { $$ = 4; }
+    | REAL { $$ = 6; }
+    | POINTER { $$ = 8; }
     ;
 
 structure_type
@@ -653,7 +665,7 @@ primary
     : constant
     | variable_reference
     | location_reference
-    | basic_type '(' expression ')'
+    | conversion_type '(' expression ')'
         {
             // A type conversion, BYTE(i): printed as the call of its C cast,
             // (BYTE)(i), a name that no declaration or built-in can match.
