@@ -20,10 +20,8 @@ constexpr int chain_count = 31;
 int chain_of(std::string_view name) {
     char folded[6];
     const std::size_t length = std::min(name.size(), sizeof folded);
-    for (std::size_t i = 0; i < length; ++i) {
-        const char c = name[i];
-        folded[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
+    for (std::size_t i = 0; i < length; ++i)
+        folded[i] = ascii_lower(name[i]);
     return c_hash(std::string_view(folded, length), chain_count);
 }
 
@@ -32,10 +30,8 @@ int chain_of(std::string_view name) {
 // FNV-1a of the lower-case spelling.
 std::size_t hash_table::hh_hash(std::string_view name) {
     std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : name) {
-        const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        hash = (hash ^ static_cast<unsigned char>(folded)) * 1099511628211ull;
-    }
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(ascii_lower(c))) * 1099511628211ull;
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 

@@ -1,4 +1,5 @@
 #include "support/files.h"
+#include "support/strings.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -180,7 +181,7 @@ std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
         name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
     auto lower = [](std::string text) {
         for (char& c : text)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            c = ascii_lower(c);
         return text;
     };
     const std::string wanted = lower(std::string(name.substr(dir_length)));

@@ -12,9 +12,6 @@ bool is_upper(char c) {
 bool is_lower(char c) {
     return c >= 'a' && c <= 'z';
 }
-char to_lower(char c) {
-    return is_upper(c) ? static_cast<char>(c + ('a' - 'A')) : c;
-}
 char to_upper(char c) {
     return is_lower(c) ? static_cast<char>(c - ('a' - 'A')) : c;
 }
@@ -50,7 +47,7 @@ void c_strmove1_buf(std::string& out, std::string_view name) {
     if (name.empty()) return;
     char* const start = out.data();
     char* next = start;
-    *next++ = to_lower(name[0]);
+    *next++ = ascii_lower(name[0]);
     bool after_dollar = false;
     for (const char c : name.substr(1)) {
         if (c == '$') {
@@ -58,7 +55,7 @@ void c_strmove1_buf(std::string& out, std::string_view name) {
             continue;
         }
         if (is_upper(c))
-            *next++ = after_dollar ? c : to_lower(c);
+            *next++ = after_dollar ? c : ascii_lower(c);
         else if (is_lower(c))
             *next++ = after_dollar ? to_upper(c) : c;
         else
@@ -124,11 +121,7 @@ int c_hash(std::string_view name, int size) {
 bool same_plm_name(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
+        if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
     }
     return true;
 }

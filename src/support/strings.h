@@ -44,6 +44,12 @@ int c_hash(std::string_view name, int size);
 // the same PL/M name when they differ in case only.
 bool same_plm_name(std::string_view a, std::string_view b);
 
+// The ASCII lower case of `c`; every other byte stays as it is. Names and
+// file names are folded by this alone, whatever the locale.
+constexpr char ascii_lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Appends `text` when the result stays below `capacity` characters; returns
 // false and leaves `buffer` unchanged otherwise.
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text);
