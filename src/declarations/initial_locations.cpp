@@ -117,11 +117,12 @@ bool holds_location(const exp_list& item) {
 // assignment casts a location.
 std::string stored_value(Context& ctx, type_code code, exp_list item) {
     std::string text = "(";
-    std::string* previous = ctx.output.o_set_file(&text);
-    dd_basic_type_dec(ctx, code);
-    ctx.output.printf(" %s)", dd_mem_space(ctx, space_none));
-    ee_print_exp(ctx, item, ee_value);
-    ctx.output.o_set_file(previous);
+    {
+        OutputCapture capture(ctx.output, text);
+        dd_basic_type_dec(ctx, code);
+        ctx.output.printf(" %s)", dd_mem_space(ctx, space_none));
+        ee_print_exp(ctx, item, ee_value);
+    }
     return text;
 }
 
@@ -213,14 +214,15 @@ void dd_write_init_function(Context& ctx) {
     functions += "\n\n\n";
     functions += heading;
     functions += "\n{\n";
-    std::string* previous = ctx.output.o_set_file(&functions);
-    ctx.output.o_indent_in();
-    for (const std::string& assignment : locations.assignments()) {
-        ctx.output.o_indent();
-        ctx.output.print(assignment);
+    {
+        OutputCapture capture(ctx.output, functions);
+        ctx.output.o_indent_in();
+        for (const std::string& assignment : locations.assignments()) {
+            ctx.output.o_indent();
+            ctx.output.print(assignment);
+        }
+        ctx.output.o_indent_out();
     }
-    ctx.output.o_indent_out();
-    ctx.output.o_set_file(previous);
     functions += "}\n";
     if (ctx.statements.main_pending)
         ctx.messages.log_printf(

@@ -219,14 +219,15 @@ bool print_offset_member(Context& ctx, sym_entry& entry) {
 std::string view_type(Context& ctx, const sym_entry& entry) {
     if (entry.type_code == type_code::structure_type) return entry.structure_type_name;
     std::string text;
-    std::string* previous = ctx.output.o_set_file(&text);
-    if (entry.usage == usage::pointer_scalar) {
-        dd_basic_type_dec(ctx, entry.pointee_type);
-        ctx.output.print("*");
-    } else {
-        dd_basic_type_dec(ctx, entry.type_code);
+    {
+        OutputCapture capture(ctx.output, text);
+        if (entry.usage == usage::pointer_scalar) {
+            dd_basic_type_dec(ctx, entry.pointee_type);
+            ctx.output.print("*");
+        } else {
+            dd_basic_type_dec(ctx, entry.type_code);
+        }
     }
-    ctx.output.o_set_file(previous);
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
     return text;
@@ -241,10 +242,11 @@ bool place_as_view(Context& ctx, sym_entry& entry, const exp_list& at, const sym
     const bool outer = ctx.symbols.h_lookup_local(at.front().name) == nullptr;
     if (target.scope != scope_code::external_scope && !outer) return false;
     std::string address;
-    std::string* previous = ctx.output.o_set_file(&address);
-    exp_list location = e_copy_expr(at);
-    ee_print_exp(ctx, location, ee_value);
-    ctx.output.o_set_file(previous);
+    {
+        OutputCapture capture(ctx.output, address);
+        exp_list location = e_copy_expr(at);
+        ee_print_exp(ctx, location, ee_value);
+    }
     const std::string type = view_type(ctx, entry);
     const bool array = entry.usage == usage::array_variable || entry.array_spec.has_value();
     entry.access_path = array ? "((" + type + " *)" + address + ")" : "(*(" + type + " *)" + address + ")";

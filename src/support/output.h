@@ -83,4 +83,19 @@ class OutputStreams {
     bool refused_ = false;
 };
 
+// While it lives, everything printed goes to `sink`; the stream printed to
+// before comes back when it ends.
+class OutputCapture {
+  public:
+    OutputCapture(OutputStreams& output, std::string& sink)
+        : output_(output), previous_(output.o_set_file(&sink)) {}
+    ~OutputCapture() { output_.o_set_file(previous_); }
+    OutputCapture(const OutputCapture&) = delete;
+    OutputCapture& operator=(const OutputCapture&) = delete;
+
+  private:
+    OutputStreams& output_;
+    std::string* previous_;
+};
+
 } // namespace xlatr

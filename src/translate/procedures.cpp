@@ -233,9 +233,8 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
         parameters = "void";
     } else {
         mark_parameters(ctx, params);
-        std::string* previous = ctx.output.o_set_file(&parameters);
+        OutputCapture capture(ctx.output, parameters);
         dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
-        ctx.output.o_set_file(previous);
     }
     std::string& header = prototypes(ctx);
     move_parameter_typedefs(ctx, params, header);
@@ -376,10 +375,11 @@ void lift_locals(Context& ctx, const procedure_frame& outer) {
 void lift_enclosing(Context& ctx, procedure_frame& outer) {
     outer.lifted = true;
     std::string lifted;
-    std::string* previous = ctx.output.o_set_file(&lifted);
-    lift_parameters(ctx, outer);
-    lift_locals(ctx, outer);
-    ctx.output.o_set_file(previous);
+    {
+        OutputCapture capture(ctx.output, lifted);
+        lift_parameters(ctx, outer);
+        lift_locals(ctx, outer);
+    }
     // Everything printed into the enclosing function so far stands in front
     // of its header, at file scope: typedefs, constants and now, after a
     // blank line, its locals.
