@@ -75,6 +75,31 @@ void place_directive_text(Context& ctx) {
     if (ctx.remarks.r_begin_file_remark(directive_file)) ctx.remarks.r_scan_remark();
 }
 
+enum class region_line { opens, continues, closes };
+
+// Prints a line of a region. Before the main program opens, notes where the
+// region that is open stands while nothing but its own lines follow its
+// "#if", for dv_take_region_lines; a closed region stays where it is.
+template <typename Print>
+void print_region_line(Context& ctx, region_line line, Print print_line) {
+    Directives& directives = ctx.directives;
+    const std::string* text = ctx.output.o_current_text();
+    const bool before_main = ctx.statements.main_pending && !ctx.blocks.b_in_procedure() && text;
+    const bool continues_run =
+        before_main && directives.region_text == text && directives.region_end == text->size();
+    const std::size_t start = text ? text->size() : 0;
+    print_line();
+    if (before_main && line == region_line::opens) {
+        directives.region_text = text;
+        directives.region_start = start;
+        directives.region_end = text->size();
+    } else if (continues_run && line == region_line::continues) {
+        directives.region_end = text->size();
+    } else {
+        directives.region_text = nullptr;
+    }
+}
+
 // Names of directive switches are told from program names by the case of a
 // letter: while a directive is handled, names match their own spelling only.
 class ExactNames {
@@ -92,6 +117,18 @@ class ExactNames {
 };
 
 } // namespace
+
+std::string dv_take_region_lines(Context& ctx) {
+    Directives& directives = ctx.directives;
+    std::string* text = ctx.output.o_current_text();
+    std::string lines;
+    if (text && text == directives.region_text && text->size() == directives.region_end) {
+        lines = text->substr(directives.region_start);
+        text->resize(directives.region_start);
+    }
+    directives.region_text = nullptr;
+    return lines;
+}
 
 void dv_reset_directives(Context& ctx) {
     ctx.directives = Directives{};
@@ -149,7 +186,7 @@ void dv_if_state(Context& ctx, bool elseif, exp_list list) {
 
 void dv_else_state(Context& ctx) {
     d_flush_declarations(ctx);
-    print(ctx, "\n#else\n\n");
+    print_region_line(ctx, region_line::continues, [&] { print(ctx, "\n#else\n\n"); });
     Directives& directives = ctx.directives;
     if (directives.if_state == if_true)
         directives.if_state = if_false;
@@ -160,7 +197,7 @@ void dv_else_state(Context& ctx) {
 
 void dv_endif_state(Context& ctx) {
     d_flush_declarations(ctx);
-    print(ctx, "\n#endif\n\n");
+    print_region_line(ctx, region_line::closes, [&] { print(ctx, "\n#endif\n\n"); });
     Directives& directives = ctx.directives;
     directives.if_state = if_undetermined;
     directives.saved_condition.clear();
@@ -238,10 +275,13 @@ void dv_left_margin(Context& ctx, exp_list list) {
 
 void dv_print_if(Context& ctx, exp_list list, bool elseif) {
     d_flush_declarations(ctx);
-    if (elseif) print(ctx, "\n#endif\n");
-    print(ctx, "\n#if  ");
-    dv_print_condition(ctx, list);
-    print(ctx, " \n");
+    // $ELSEIF goes on with the region that $IF opened.
+    print_region_line(ctx, elseif ? region_line::continues : region_line::opens, [&] {
+        if (elseif) print(ctx, "\n#endif\n");
+        print(ctx, "\n#if  ");
+        dv_print_condition(ctx, list);
+        print(ctx, " \n");
+    });
     ctx.directives.saved_condition = std::move(list);
     ctx.directives.in_else = false;
 }

@@ -39,7 +39,18 @@ class Directives {
     bool in_else = false;
     // Margins saved by $SAVE, the latest last.
     std::vector<int> margin_stack;
+    // The lines of regions ($IF, $ELSE, $ENDIF) printed last before the
+    // main program opened, with nothing after them: the text they went to
+    // and where they stand in it.
+    const std::string* region_text = nullptr;
+    std::size_t region_start = 0;
+    std::size_t region_end = 0;
 };
+
+// Called as the main program opens: takes the region lines that were the
+// last text printed before it out of that text, to be printed inside main,
+// so that main stands in every branch of a region its statements open.
+std::string dv_take_region_lines(Context& ctx);
 
 // The state a run starts with: no margin, no saved margins, no region.
 void dv_reset_directives(Context& ctx);

@@ -1,5 +1,6 @@
 #include "translate/statements.h"
 
+#include "declarations/directives.h"
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/context.h"
@@ -50,8 +51,10 @@ void Statements::ss_main_rule(bool simple_do) {
     if (!at_module_level) return;
     // Nothing at module level has indented the output yet: main starts at
     // the margin.
+    const std::string region_lines = dv_take_region_lines(ctx_);
     ctx_.output.print("\n\n");
     ctx_.output.print("main()\n{\n");
+    ctx_.output.print(region_lines);
     main_pending = 0;
     ctx_.output.o_indent_in();
     dd_call_init_function(ctx_);
