@@ -31,6 +31,17 @@ bool encloses_current(const Context& ctx, const std::string& function) {
     return false;
 }
 
+// Gives a label that a GOTO from another function reaches its jump
+// function, written at the first such GOTO (a PUBLIC label has one from its
+// declaration on); false when it cannot be written.
+bool make_jump_target(Context& ctx, sym_entry& label) {
+    if (label.scope != scope_code::public_scope && !label.reached_by_jump &&
+        !lb_open_jump_func(ctx, label.name))
+        return false;
+    label.reached_by_jump = true;
+    return true;
+}
+
 } // namespace
 
 bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int defined) {
@@ -131,11 +142,7 @@ bool lb_jump_from_other_function(Context& ctx, std::string_view name) {
     if (!label || label->usage != usage::label || label->scope == scope_code::external_scope) return false;
     if (label->label_function == lb_current_function(ctx) || !encloses_current(ctx, label->label_function))
         return false;
-    // A PUBLIC label has its jump function from its declaration on.
-    if (label->scope != scope_code::public_scope && !label->reached_by_jump &&
-        !lb_open_jump_func(ctx, label->name))
-        return false;
-    label->reached_by_jump = true;
+    if (!make_jump_target(ctx, *label)) return false;
     ctx.output.printf("%s();\n", jump_function_name(label->name).c_str());
     return true;
 }
@@ -160,11 +167,7 @@ void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::stri
             // Defined later, in a block around this procedure.
             label->label_function.clear();
         }
-        if (label->scope == scope_code::external_scope) continue;
-        if (label->scope != scope_code::public_scope && !label->reached_by_jump &&
-            !lb_open_jump_func(ctx, label->name))
-            continue;
-        label->reached_by_jump = true;
+        if (label->scope == scope_code::external_scope || !make_jump_target(ctx, *label)) continue;
         std::string from = "goto ";
         from += jump.name;
         from += ";\n";
@@ -179,7 +182,7 @@ void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::stri
     }
 }
 
-void lb_mark_public_label(Context& ctx, std::string_view name) {
+void lb_save_label_place(Context& ctx, std::string_view name) {
     const sym_entry* label = ctx.symbols.h_lookup_global(name);
     if (!label || label->usage != usage::label) return;
     if (label->scope != scope_code::public_scope && !label->reached_by_jump) return;

@@ -74,6 +74,6 @@ bool lb_jump_from_other_function(Context& ctx, std::string_view name);
 void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::string& body);
 // At the definition of a label that a jump function returns to: the
 // statement that saves its place.
-void lb_mark_public_label(Context& ctx, std::string_view name);
+void lb_save_label_place(Context& ctx, std::string_view name);
 
 } // namespace xlatr

@@ -315,7 +315,7 @@ void Statements::s_label(const std::string& name) {
     lb_insert_label(ctx_, name, scope_code::local_scope, 1);
     ctx_.output.o_indent();
     ctx_.output.printf("%s:\n", lb_c_name(ctx_, name).c_str());
-    lb_mark_public_label(ctx_, name);
+    lb_save_label_place(ctx_, name);
 }
 
 // ---------------------------------------------------------- pointer casts
