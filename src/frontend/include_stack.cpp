@@ -16,7 +16,10 @@ bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_o
     record.text = std::move(*text);
     record.is_macro = is_macro;
     record.owns_output = owns_output;
-    if (!is_macro) inputs_read_.push_back(record.name);
+    // A file read again (an include in a macro text used many times) is
+    // kept once: every output opened is compared with each name.
+    if (!is_macro && std::find(inputs_read_.begin(), inputs_read_.end(), record.name) == inputs_read_.end())
+        inputs_read_.push_back(record.name);
     push(std::move(record));
     return true;
 }
@@ -74,14 +77,17 @@ void IncludeStack::push(include_record record) {
         throw RunStop{};
     }
     record.line = ctx_.s_current_line();
-    if (record.is_macro) {
+    const bool is_macro = record.is_macro;
+    if (is_macro) {
         ++expanding_[record.name];
     } else {
         ctx_.s_set_line(1);
         file_levels_.push_back(stack_.size());
     }
     stack_.push_back(std::move(record));
-    ctx_.output.o_check_same_file();
+    // A macro text changes neither the file being read nor the output, so
+    // only files are compared (each comparison asks the file system).
+    if (!is_macro) ctx_.output.o_check_same_file();
 }
 
 bool IncludeStack::i_pop_file() {
@@ -100,7 +106,7 @@ bool IncludeStack::i_pop_file() {
     if (record.owns_output && !ctx_.blocks.b_in_procedure()) ctx_.output.o_pop_file();
     last_name_ = std::move(record.name);
     if (stack_.empty()) return false;
-    ctx_.output.o_check_same_file();
+    if (!record.is_macro) ctx_.output.o_check_same_file();
     return true;
 }
 
