@@ -18,9 +18,10 @@ bool IncludeStack::i_push_file(std::string_view name, bool is_macro, bool owns_o
     record.owns_output = owns_output;
     // A file read again (an include in a macro text used many times) is
     // kept once: every output opened is compared with each name.
-    if (!is_macro && std::find(inputs_read_.begin(), inputs_read_.end(), record.name) == inputs_read_.end())
-        inputs_read_.push_back(record.name);
-    push(std::move(record));
+    const bool first_read =
+        !is_macro && std::find(inputs_read_.begin(), inputs_read_.end(), record.name) == inputs_read_.end();
+    if (first_read) inputs_read_.push_back(record.name);
+    push(std::move(record), first_read);
     return true;
 }
 
@@ -66,14 +67,15 @@ void IncludeStack::i_push_text(std::string name, std::string text, bool is_macro
     record.name = std::move(name);
     record.text = std::move(text);
     record.is_macro = is_macro;
-    push(std::move(record));
+    const bool first_read = !is_macro;
+    push(std::move(record), first_read);
 }
 
-void IncludeStack::push(include_record record) {
-    if (!record.is_macro) {
-        file_bytes_ += record.text.size();
-    } else if ((macro_bytes_ += record.text.size()) > macro_text_budget()) {
-        s_fatal_expansion_too_long(ctx_, record.name, macro_text_budget());
+void IncludeStack::push(include_record record, bool first_read) {
+    if (first_read) file_bytes_ += record.text.size();
+    read_bytes_ += record.text.size();
+    if (read_bytes_ > read_budget()) {
+        s_fatal_read_too_long(ctx_, record.name, read_budget());
         throw RunStop{};
     }
     record.line = ctx_.s_current_line();

@@ -52,19 +52,18 @@ class IncludeStack {
     // left to the caller, whose message depends on the pass.
     enum class include_result { opened, missing, refused };
     include_result i_push_include(const std::string& path, bool owns_output);
-    // Pushes a text held in memory (a macro's replacement text). Macro texts
-    // read in a run may hold at most `macro_text_budget()` characters in all:
-    // a chain of names each of which uses the next twice doubles its
-    // expansion with every name, and would run for hours on a page of
-    // source. Past the budget the run is reported and ends at once.
+    // Pushes a text held in memory (a macro's replacement text).
     void i_push_text(std::string name, std::string text, bool is_macro);
-    // The budget grows with every file read, both passes counted; real
-    // modules read less macro text than source text.
-    static constexpr std::size_t macro_text_per_file_byte = 16;
-    static constexpr std::size_t macro_text_floor = std::size_t{1} << 16;
-    std::size_t macro_text_budget() const {
-        return macro_text_floor + macro_text_per_file_byte * file_bytes_;
-    }
+    // Everything a run reads, every file each time it is read and every macro
+    // text, holds at most `read_budget()` characters: a chain of names each
+    // of which uses the next twice doubles its expansion with every name, and
+    // a macro text that includes a file reads the file at every use. Past the
+    // budget the run is reported and ends at once. The budget grows with the
+    // size of each file the first time it is read; real modules read about
+    // two and a half times their files' size (two passes and their macros).
+    static constexpr std::size_t read_per_file_byte = 16;
+    static constexpr std::size_t read_floor = std::size_t{1} << 16;
+    std::size_t read_budget() const { return read_floor + read_per_file_byte * file_bytes_; }
     // Drops the top input; false when no input remains.
     bool i_pop_file();
 
@@ -89,7 +88,7 @@ class IncludeStack {
     const std::vector<include_record>& records() const { return stack_; }
 
   private:
-    void push(include_record record);
+    void push(include_record record, bool first_read);
     void refuse_non_text(std::string_view name, std::string_view text);
 
     Context& ctx_;
@@ -102,9 +101,9 @@ class IncludeStack {
     std::set<std::string, std::less<>> self_expanding_;
     std::optional<std::string> last_name_;
     std::vector<std::string> inputs_read_;
-    // Characters of the files read and of the macro texts pushed so far.
+    // Characters of the distinct files read, and of all texts pushed.
     std::size_t file_bytes_ = 0;
-    std::size_t macro_bytes_ = 0;
+    std::size_t read_bytes_ = 0;
 };
 
 } // namespace xlatr

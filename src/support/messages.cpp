@@ -184,8 +184,8 @@ void s_fatal_line_too_long(Context& ctx, std::string_view file, int line, std::s
     ctx.messages.error_flag = true;
 }
 
-void s_fatal_expansion_too_long(Context& ctx, std::string_view name, std::size_t limit) {
-    ctx.messages.log_printf("%s: fatal! macro \"%s\" expands beyond %zu characters of macro text - line %d\n",
+void s_fatal_read_too_long(Context& ctx, std::string_view name, std::size_t limit) {
+    ctx.messages.log_printf("%s: fatal! reading \"%s\" brings the text read above %zu characters - line %d\n",
                             ctx.message_file(), std::string(name).c_str(), limit, ctx.s_current_line());
     ctx.messages.error_flag = true;
 }

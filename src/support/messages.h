@@ -62,8 +62,8 @@ void s_warn_const_redefined(Context& ctx, std::string_view name);
 // longer than `limit`. Both name the input itself, which is not yet open.
 void s_fatal_not_text(Context& ctx, std::string_view file, int line);
 void s_fatal_line_too_long(Context& ctx, std::string_view file, int line, std::size_t limit);
-// The macro texts read in the run have outgrown their budget of `limit`
-// characters while `name` was being expanded.
-void s_fatal_expansion_too_long(Context& ctx, std::string_view name, std::size_t limit);
+// The texts read in the run have outgrown their budget of `limit` characters
+// at the macro or file `name`.
+void s_fatal_read_too_long(Context& ctx, std::string_view name, std::size_t limit);
 
 } // namespace xlatr

@@ -91,14 +91,14 @@ TEST_F(MacroTest, AChainThatDoublesWithEveryNameEndsTheRunAtTheBudget) {
         RunStop);
     EXPECT_GT(tokens, 1000);
     EXPECT_LT(tokens, 100000);
-    const std::size_t budget = IncludeStack::macro_text_floor + 7 * IncludeStack::macro_text_per_file_byte;
-    EXPECT_EQ(ctx.includes.macro_text_budget(), budget);
+    const std::size_t budget = IncludeStack::read_floor + 7 * IncludeStack::read_per_file_byte;
+    EXPECT_EQ(ctx.includes.read_budget(), budget);
     // One message, naming the macro whose text no longer fits.
-    std::string tail = " expands beyond ";
+    std::string tail = " brings the text read above ";
     tail += std::to_string(budget);
-    tail += " characters of macro text - line 1\n";
+    tail += " characters - line 1\n";
     const std::string err = run.err.str();
-    EXPECT_EQ(err.rfind("T.PLM: fatal! macro \"a", 0), 0u) << err;
+    EXPECT_EQ(err.rfind("T.PLM: fatal! reading \"a", 0), 0u) << err;
     ASSERT_GT(err.size(), tail.size());
     EXPECT_EQ(err.substr(err.size() - tail.size()), tail) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
@@ -257,6 +257,29 @@ TEST_F(FirstPassTest, AnUnclosedRemarkInAnIncludedFileNamesThatFile) {
     EXPECT_THROW(scanner.s_next_token(), RunStop);
     EXPECT_EQ(run.err.str(),
               "bad.inc: fatal! there is an unclosed remark upon reaching the end of input file\n");
+}
+
+TEST_F(FirstPassTest, AFileReadAgainAtEveryUseOfAMacroCountsAgainstTheBudget) {
+    run.dir.write("big.inc", std::string(4000, ' ') + "X\n");
+    macro("m", "$INCLUDE(BIG.INC)\n");
+    scanner.set_first_pass(true);
+    std::string uses;
+    for (int i = 0; i < 100; ++i)
+        uses += "M\n";
+    source(uses);
+    int tokens = 0;
+    EXPECT_THROW(
+        for (;;) {
+            scanner.s_next_token();
+            ++tokens;
+        },
+        RunStop);
+    // The first use reads the file for the first time, which adds to the
+    // budget; every later read only spends it.
+    EXPECT_GT(tokens, 10);
+    EXPECT_LT(tokens, 100);
+    EXPECT_NE(run.err.str().find("fatal! reading \"big.inc\" brings the text read above "), std::string::npos)
+        << run.err.str();
 }
 
 } // namespace
