@@ -126,14 +126,6 @@ std::string stored_value(Context& ctx, type_code code, exp_list item) {
     return text;
 }
 
-exp_list join_items(std::vector<exp_list> items) {
-    exp_list joined;
-    for (exp_list& item : items)
-        joined =
-            joined.empty() ? std::move(item) : e_binary_exp(std::move(joined), op_comma, std::move(item));
-    return joined;
-}
-
 } // namespace
 
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values) {
@@ -162,7 +154,9 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
             ctx.declarations.initial_locations.add(std::move(assignment));
         item = e_get_word_const(ctx, val_decimal, 0);
     }
-    values = join_items(std::move(items));
+    values.clear();
+    for (exp_list& item : items)
+        d_append_item(values, std::move(item));
 }
 
 void dd_store_local_locations(Context& ctx) {

@@ -245,15 +245,12 @@ void distribute_values(Context& ctx, std::vector<element_records>& records, exp_
             if (wanted && weight > 1 && taken + weight > *wanted) {
                 std::string& text = items[next].front().value.text;
                 const std::size_t here = static_cast<std::size_t>(*wanted - taken);
-                exp_list head = d_str_init_val(text.substr(0, here));
+                d_append_item(mine, d_str_init_val(text.substr(0, here)));
                 text.erase(0, here);
-                mine =
-                    mine.empty() ? std::move(head) : e_binary_exp(std::move(mine), op_comma, std::move(head));
                 break;
             }
             taken += weight;
-            mine = mine.empty() ? std::move(items[next])
-                                : e_binary_exp(std::move(mine), op_comma, std::move(items[next]));
+            d_append_item(mine, std::move(items[next]));
             ++next;
         }
         own.attrs.values = std::move(mine);
@@ -266,9 +263,17 @@ std::optional<long> d_constant_value(Context& ctx, const exp_list& list) {
     return ConstantEvaluator(ctx, list).value();
 }
 
-std::vector<exp_list> d_initial_items(exp_list values) { return initial_items(std::move(values)); }
+std::vector<exp_list> d_initial_items(exp_list values) {
+    return initial_items(std::move(values));
+}
 
-long d_item_weight(const exp_list& item, type_code code) { return item_weight(item, code); }
+long d_item_weight(const exp_list& item, type_code code) {
+    return item_weight(item, code);
+}
+
+void d_append_item(exp_list& list, exp_list item) {
+    list = list.empty() ? std::move(item) : e_binary_exp(std::move(list), op_comma, std::move(item));
+}
 
 var_type d_basic_type(type_code code) {
     var_type type;

@@ -112,6 +112,9 @@ struct loc_var_attr {
 std::optional<long> d_constant_value(Context& ctx, const exp_list& list);
 // The items of an initial-value list, split at its top-level commas.
 std::vector<exp_list> d_initial_items(exp_list values);
+// Appends `item` to an initial-value list: `list, item`, or the item alone
+// when the list is empty.
+void d_append_item(exp_list& list, exp_list item);
 // How many elements of type `code` one item fills: a string one BYTE per
 // character, anything else one.
 long d_item_weight(const exp_list& item, xlatr::type_code code);
