@@ -4,6 +4,8 @@
 #include "support/strings.h"
 #include "translate/procedures.h"
 
+#include <algorithm>
+
 namespace xlatr {
 
 namespace {
@@ -155,6 +157,10 @@ void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::stri
         own.push_back(std::move(jump));
         return true;
     });
+    // From the last to the first, so that a rewrite leaves the places of
+    // the gotos before it as they were.
+    std::sort(own.begin(), own.end(),
+              [](const Labels::early_goto& a, const Labels::early_goto& b) { return a.at > b.at; });
     for (const Labels::early_goto& jump : own) {
         sym_entry* label = ctx.symbols.h_lookup_global(jump.name);
         if (label && (label->usage != usage::label || label->label_function == function)) continue;
@@ -171,14 +177,10 @@ void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::stri
         std::string from = "goto ";
         from += jump.name;
         from += ";\n";
+        if (jump.at > body.size() || body.compare(jump.at, from.size(), from) != 0) continue;
         std::string to = jump_function_name(label->name);
         to += "();\n";
-        for (std::size_t at = body.find(from); at != std::string::npos;
-             at = body.find(from, at + to.size())) {
-            // Only a statement of its own: at the start of a line.
-            if (at > 0 && body[at - 1] != ' ' && body[at - 1] != '\n') continue;
-            body.replace(at, from.size(), to);
-        }
+        body.replace(jump.at, from.size(), to);
     }
 }
 

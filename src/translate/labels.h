@@ -32,6 +32,8 @@ class Labels {
     struct early_goto {
         std::string function;
         std::string name;
+        // Where "goto name;" starts in the function's text.
+        std::size_t at = 0;
     };
     std::vector<early_goto> early_gotos;
 

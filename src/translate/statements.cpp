@@ -129,15 +129,17 @@ void Statements::s_goto(const std::string& name) {
         // A label of another module is reached through that module's jump
         // function, and so is a label of this one in another function: C
         // cannot goto a label of another function.
-        if (label && label->usage == usage::label && label->scope == scope_code::external_scope)
+        if (label && label->usage == usage::label && label->scope == scope_code::external_scope) {
             ctx_.output.printf("%s;\n", label->access_path.c_str());
-        else if (!lb_jump_from_other_function(ctx_, name))
-            ctx_.output.printf("goto %s;\n", lb_c_name(ctx_, name).c_str());
-        if (!label) {
-            ctx_.labels.remember_goto(name);
-            if (ctx_.blocks.b_in_procedure())
-                ctx_.labels.early_gotos.push_back({lb_current_function(ctx_), lb_c_name(ctx_, name)});
+        } else if (!lb_jump_from_other_function(ctx_, name)) {
+            const std::string* text = ctx_.output.o_current_text();
+            const std::size_t at = text ? text->size() : std::string::npos;
+            std::string c_name = lb_c_name(ctx_, name);
+            ctx_.output.printf("goto %s;\n", c_name.c_str());
+            if (!label && text && ctx_.blocks.b_in_procedure())
+                ctx_.labels.early_gotos.push_back({lb_current_function(ctx_), std::move(c_name), at});
         }
+        if (!label) ctx_.labels.remember_goto(name);
     });
 }
 
