@@ -18,9 +18,11 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xlatr::fuzz {
@@ -127,6 +129,32 @@ inline int run_case(const FuzzCase& c, const std::filesystem::path& dir, std::st
     std::ostringstream out;
     std::ostringstream err;
     return run(c.args, Environment{dir, out, err});
+}
+
+inline std::optional<std::string> read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// What a run must leave as it found it, checked after run_case: every file
+// it was given, byte for byte, and no scratch file of an output (named
+// ".NAME.xlatr-PID-N") in any folder. Returns what is wrong, or nothing.
+inline std::string damage_after_run(const FuzzCase& c, const std::filesystem::path& dir,
+                                    std::string_view builtin_table) {
+    std::vector<std::pair<std::filesystem::path, std::string_view>> given{
+        {dir / "xlatr.dat", dat_text}, {dir / "xlatr.bf", builtin_table}, {dir / source_name, c.source}};
+    if (c.has_include) given.emplace_back(dir / include_file, c.include);
+    for (const auto& [path, text] : given)
+        if (read_file(path) != std::optional<std::string>(text)) return "input changed: " + path.string();
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(dir, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+        if (it->path().filename().string().find(".xlatr-") != std::string::npos)
+            return "scratch file left: " + it->path().string();
+    return {};
 }
 
 } // namespace xlatr::fuzz

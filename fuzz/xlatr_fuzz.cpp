@@ -1,13 +1,15 @@
 // libFuzzer target: one whole translation per input (laid out as
 // fuzz_case.h says), run in process in a scratch directory of its own.
 //
-// Any crash, sanitizer report, escaping exception or status other than 0 and
-// 1 is a finding. The target keeps no state between inputs: the scratch
+// Any crash, sanitizer report, escaping exception, status other than 0 and
+// 1, input file changed or scratch file of an output left behind is a
+// finding. The target keeps no state between inputs: the scratch
 // directory is named after the process and emptied after every run.
 #include "fuzz_case.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -35,9 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path dir = scratch_dir();
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
-    const int status = xlatr::fuzz::run_case(xlatr::fuzz::make_case(input), dir,
-                                             std::string_view(xlatr_bf_text, sizeof xlatr_bf_text));
+    const std::string_view table(xlatr_bf_text, sizeof xlatr_bf_text);
+    const xlatr::fuzz::FuzzCase fuzz_case = xlatr::fuzz::make_case(input);
+    const int status = xlatr::fuzz::run_case(fuzz_case, dir, table);
+    const std::string damage = xlatr::fuzz::damage_after_run(fuzz_case, dir, table);
     std::filesystem::remove_all(dir, ec);
-    if (status != 0 && status != 1) std::abort();
+    if (!damage.empty()) std::fprintf(stderr, "%s\n", damage.c_str());
+    if ((status != 0 && status != 1) || !damage.empty()) std::abort();
     return 0;
 }

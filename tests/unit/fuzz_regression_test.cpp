@@ -1,5 +1,6 @@
 // Replays every input kept in fuzz/regressions, each one that once crashed,
-// hung or misbehaved under the fuzzer: the run must end with status 0 or 1.
+// hung or misbehaved under the fuzzer: the run must end with status 0 or 1
+// and leave its inputs as they were, with no scratch file behind.
 #include "../../fuzz/fuzz_case.h"
 
 #include "test_support.h"
@@ -36,8 +37,10 @@ TEST(FuzzRegressions, EveryKeptInputEndsWithStatusZeroOrOne) {
         const std::string bytes = read_bytes(input);
         ASSERT_FALSE(bytes.empty()) << input;
         testing::ScratchDir dir;
-        const int status = fuzz::run_case(fuzz::make_case(bytes), dir.path(), table);
+        const fuzz::FuzzCase fuzz_case = fuzz::make_case(bytes);
+        const int status = fuzz::run_case(fuzz_case, dir.path(), table);
         EXPECT_TRUE(status == 0 || status == 1) << input << " ended with status " << status;
+        EXPECT_EQ(fuzz::damage_after_run(fuzz_case, dir.path(), table), "") << input;
     }
 }
 
