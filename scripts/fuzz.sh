@@ -5,8 +5,9 @@
 # and crash files go to a scratch directory (XLATR_FUZZ_WORK, else a fresh
 # one under /tmp), never into fuzz/seed. XLATR_FUZZ_JOBS=N runs N workers.
 # Exits non-zero on any finding: crash, sanitizer report, escaping
-# exception, exit status other than 0 or 1, a run over 1 s, or running out
-# of memory.
+# exception, exit status other than 0 or 1, an input file changed or a
+# scratch file of an output left behind, a run over 1 s, or running out of
+# memory.
 set -euo pipefail
 if [ $# -ne 1 ] || ! [[ $1 =~ ^[0-9]+$ ]]; then
     echo "usage: $0 SECONDS" >&2
