@@ -2,7 +2,7 @@
 // can go: each run ends quickly with a message naming the file and status 1,
 // without a crash, and leaves its inputs as they were. The small cases are
 // golden cases; these need inputs made at test time or a user without root's
-// privileges.
+// privileges, or a limit on the size of files.
 #include "driver/run.h"
 #include "frontend/include_stack.h"
 #include "frontend/parser.h"
@@ -12,13 +12,17 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace xlatr {
 namespace {
@@ -70,6 +74,32 @@ class BadInput : public ::testing::Test {
         if (child < 0 || ::waitpid(child, &wait_status, 0) != child) return {};
         if (!WIFEXITED(wait_status)) return {};
         return {WEXITSTATUS(wait_status), dir.read("xlatr.log")};
+    }
+
+    // Translates in a child process that may write no file longer than
+    // `bytes`: a write past it fails as it would on a full disk. The
+    // messages are those of the log.
+    Outcome translate_with_file_limit(const std::string& source, rlim_t bytes) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const rlimit limit{bytes, bytes};
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(99);
+            ::_exit(translate(source).status);
+        }
+        int wait_status = 0;
+        if (child < 0 || ::waitpid(child, &wait_status, 0) != child) return {};
+        if (!WIFEXITED(wait_status)) return {};
+        return {WEXITSTATUS(wait_status), dir.read("xlatr.log")};
+    }
+
+    // The names in the folder, scratch files of outputs included.
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
     }
 
     testing::ScratchDir dir;
@@ -157,6 +187,20 @@ TEST_F(BadInput, AReadOnlyOutputDirectoryFailsTheRunByName) {
     EXPECT_EQ(outcome.messages, "PROG.PLM:\nERROR! cannot open output file \"gen/PROG.c\"\n");
     EXPECT_TRUE(fs::is_empty(dir.path() / "gen"));
     EXPECT_TRUE(dir.exists("builtin.h"));
+}
+
+TEST_F(BadInput, AFullDiskFailsTheRunByNameAndLeavesNoPartOfTheFile) {
+    // About 40 KB of C, against files of at most 16 KB.
+    std::string source = "BIG: DO;\n";
+    for (int i = 0; i < 2000; ++i)
+        source += "DECLARE V" + std::to_string(i) + " WORD;\n";
+    source += "END BIG;\n";
+    dir.write("BIG.PLM", source);
+    const Outcome outcome = translate_with_file_limit("BIG.PLM", 16384);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.messages, "BIG.PLM:\nERROR! cannot write output file \"BIG.c\"\n");
+    EXPECT_EQ(names(), (std::vector<std::string>{"BIG.PLM", "builtin.h", "xlatr.dat", "xlatr.log"}));
+    EXPECT_EQ(dir.read("BIG.PLM"), source);
 }
 
 } // namespace
