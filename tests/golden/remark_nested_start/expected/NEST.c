@@ -1,0 +1,21 @@
+#include	 "builtin.h"
+
+static BYTE   x;
+
+
+
+main()
+{
+   x = 1;
+   /* outer /  inner */
+   x = 2;
+   /* first line
+   /  second line
+   third /  line */
+   x = 3;
+   /* ends at / /
+/* and this one closes the C comment */
+   x = 4;
+}
+
+
