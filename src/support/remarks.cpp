@@ -61,6 +61,8 @@ bool Remarks::r_scan_remark() {
     if (keeping && !from_file_) r_keep_remark("/*", false);
     std::string chunk;
     scan_state state = scan_state::normal;
+    // The star just read was kept as a blank: "/*" inside the remark.
+    bool star_blanked = false;
     for (bool ended = false; !ended;) {
         int c = next_char();
         if (c < 0) {
@@ -71,6 +73,8 @@ bool Remarks::r_scan_remark() {
         }
         if (c == '\n' && !from_file_) ctx_.scanner.s_count_line();
         const bool after_slash = state == scan_state::slash;
+        const bool after_blanked_star = star_blanked;
+        star_blanked = false;
         char stored = static_cast<char>(c);
         switch (state) {
         case scan_state::normal:
@@ -82,6 +86,7 @@ bool Remarks::r_scan_remark() {
                 stored = ' ';
                 s_error(ctx_, remark_within_remark);
                 state = scan_state::star;
+                star_blanked = true;
             } else if (c != '/') {
                 state = scan_state::normal;
             }
@@ -96,6 +101,11 @@ bool Remarks::r_scan_remark() {
             r_keep_remark(chunk, false);
             chunk.clear();
         }
+        // In "/*/" the star both starts a remark within the remark and ends
+        // it. Kept as a blank it would leave the C comment open, and the C
+        // after it would become part of the comment: the comment is closed
+        // after the blank instead.
+        if (ended && after_blanked_star && !from_file_) chunk += '*';
         chunk += stored;
     }
     if (keeping) {

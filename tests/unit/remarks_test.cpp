@@ -91,10 +91,11 @@ TEST(RemarkScan, TheStarAfterASlashBecomesABlankUnderTheEightCharacterRuleOnly) 
     EXPECT_FALSE(run.ctx.messages.error_flag);
 }
 
-TEST(RemarkScan, InnerOpeningsAreBlankedAndNotedOnceEachAndSlashStarSlashEnds) {
+TEST(RemarkScan, InnerOpeningsAreBlankedAndNotedOnceEachAndSlashStarSlashEndsAClosedComment) {
     RemarkRun run(" a /* b //* c /*/ rest");
     EXPECT_TRUE(run.remarks().r_scan_remark());
-    EXPECT_EQ(run.remarks().pending().text(), "/* a /  b //  c / /\n");
+    // The star of "/*/" is kept as a blank and still closes the C comment.
+    EXPECT_EQ(run.remarks().pending().text(), "/* a /  b //  c / */\n");
     EXPECT_EQ(run.err.str(), note_line_1 + note_line_1 + note_line_1);
     EXPECT_EQ(run.ctx.scanner.read_raw_char(), ' ');
 }

@@ -13,8 +13,7 @@ main()
    /  second line
    third /  line */
    x = 3;
-   /* ends at / /
-/* and this one closes the C comment */
+   /* ends at / */
    x = 4;
 }
 
