@@ -130,6 +130,12 @@ std::string dv_take_region_lines(Context& ctx) {
     return lines;
 }
 
+void dv_remark_printed(Context& ctx, const std::string* text, std::size_t from) {
+    Directives& directives = ctx.directives;
+    if (text && text == directives.region_text && from == directives.region_end)
+        directives.region_end = text->size();
+}
+
 void dv_reset_directives(Context& ctx) {
     ctx.directives = Directives{};
     dv_reset_left_margin(ctx);

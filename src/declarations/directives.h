@@ -52,6 +52,10 @@ class Directives {
 // so that main stands in every branch of a region its statements open.
 std::string dv_take_region_lines(Context& ctx);
 
+// Called after remark text was printed at the end of `text`, from `from`
+// on: a remark that directly follows the region lines is one of them.
+void dv_remark_printed(Context& ctx, const std::string* text, std::size_t from);
+
 // The state a run starts with: no margin, no saved margins, no region.
 void dv_reset_directives(Context& ctx);
 int dv_get_left_margin(const Context& ctx);

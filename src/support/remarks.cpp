@@ -1,5 +1,6 @@
 #include "support/remarks.h"
 
+#include "declarations/directives.h"
 #include "driver/context.h"
 #include "support/messages.h"
 
@@ -136,10 +137,13 @@ void Remarks::r_keep_remark(std::string_view text, bool newline) {
 
 void Remarks::r_flush_and_clear_remarks(remark_list& list) {
     if (list.empty()) return;
+    const std::string* text = ctx_.output.o_current_text();
+    const std::size_t from = text ? text->size() : 0;
     ctx_.output.o_indent();
     for (const remark_block& block : list.blocks)
         ctx_.output.print(block.text);
     list.blocks.clear();
+    dv_remark_printed(ctx_, text, from);
 }
 
 void Remarks::r_flush_remarks() {
