@@ -1,0 +1,14 @@
+#include	 "builtin.h"
+
+static BYTE   a,b;
+static WORD   c;
+
+
+
+main()
+{
+   a = b;
+   c = a + b;
+}
+
+
