@@ -1,0 +1,29 @@
+#include	 "builtin.h"
+
+
+#undef widE
+#define widE	0 
+
+static BYTE   n;
+
+
+#if  (widE)&1 
+static WORD   acc;
+
+
+#else
+
+static WORD   acc;
+
+
+#endif
+
+
+
+main()
+{
+   n = 1;
+   acc = n;
+}
+
+
