@@ -764,6 +764,9 @@ void ee_print_id(Context& ctx, exp_node& node) {
         break;
     case usage::typed_procedure:
         print_name();
+        // The location of a function is the function, as for an untyped
+        // one: called, it would give its value instead.
+        if (node.loc_flag == 1 && node.args.empty()) break;
         ctx.output.print("(");
         if (!node.args.empty()) ee_print_exp(ctx, node.args, ee_value);
         ctx.output.print(")");

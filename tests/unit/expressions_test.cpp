@@ -279,7 +279,7 @@ TEST(Identifiers, PrintByUsage) {
         {location_of(e_data_ref("s", {}, member("m"))), "s.m"},
         {location_of(e_data_ref("s", {}, member("m", source("1")))), "&(s.m[1])"},
         {location_of(e_data_ref("s", {}, member("k"))), "&(s.k)"},
-        {location_of(source("f")), "f()"},
+        {location_of(source("f")), "f"}, // the function, not a call of it
         {location_of(source("undeclared")), "undeclared"},
         {e_binary_exp(source("x"), op_plus, location_of(source("x"))), "(x + &(x))&1", ee_condition},
     };
