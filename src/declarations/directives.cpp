@@ -194,10 +194,12 @@ void dv_else_state(Context& ctx) {
     d_flush_declarations(ctx);
     print_region_line(ctx, region_line::continues, [&] { print(ctx, "\n#else\n\n"); });
     Directives& directives = ctx.directives;
-    if (directives.if_state == if_true)
+    if (directives.branch_known_taken)
         directives.if_state = if_false;
-    else if (directives.if_state == if_false)
+    else if (directives.all_known_skipped)
         directives.if_state = if_true;
+    else
+        directives.if_state = if_undetermined;
     directives.in_else = true;
 }
 
@@ -207,6 +209,7 @@ void dv_endif_state(Context& ctx) {
     Directives& directives = ctx.directives;
     directives.if_state = if_undetermined;
     directives.saved_condition.clear();
+    directives.earlier_conditions.clear();
     directives.in_else = false;
 }
 
@@ -281,15 +284,29 @@ void dv_left_margin(Context& ctx, exp_list list) {
 
 void dv_print_if(Context& ctx, exp_list list, bool elseif) {
     d_flush_declarations(ctx);
-    // $ELSEIF goes on with the region that $IF opened.
+    // $ELSEIF goes on with the region that $IF opened, as an #elif: its
+    // branch is taken only when no branch before it is.
     print_region_line(ctx, elseif ? region_line::continues : region_line::opens, [&] {
-        if (elseif) print(ctx, "\n#endif\n");
-        print(ctx, "\n#if  ");
+        print(ctx, elseif ? "\n#elif  " : "\n#if  ");
         dv_print_condition(ctx, list);
         print(ctx, " \n");
     });
-    ctx.directives.saved_condition = std::move(list);
-    ctx.directives.in_else = false;
+    Directives& directives = ctx.directives;
+    if (elseif) {
+        if (directives.branch_known_taken)
+            directives.if_state = if_false;
+        else if (!directives.all_known_skipped && directives.if_state == if_true)
+            directives.if_state = if_undetermined;
+        directives.earlier_conditions.push_back(std::move(directives.saved_condition));
+    } else {
+        directives.earlier_conditions.clear();
+        directives.branch_known_taken = false;
+        directives.all_known_skipped = true;
+    }
+    directives.branch_known_taken = directives.branch_known_taken || directives.if_state == if_true;
+    directives.all_known_skipped = directives.all_known_skipped && directives.if_state == if_false;
+    directives.saved_condition = std::move(list);
+    directives.in_else = false;
 }
 
 void dv_eval_condition(Context& ctx, const exp_list& list) {

@@ -35,6 +35,13 @@ class Directives {
     // The condition of the last $IF or $ELSEIF; empty outside a region.
     // Regions do not nest: a new $IF replaces it, $ENDIF clears it.
     exp_list saved_condition;
+    // The conditions of the branches before the last one, from $IF on: a
+    // branch is taken only when none of them holds ($ELSEIF is #elif).
+    std::vector<exp_list> earlier_conditions;
+    // Of the branches so far: one is known to be taken; all are known not
+    // to be taken.
+    bool branch_known_taken = false;
+    bool all_known_skipped = false;
     // After $ELSE, until $ENDIF or the next $IF.
     bool in_else = false;
     // Margins saved by $SAVE, the latest last.

@@ -108,17 +108,26 @@ void pp_close_sim_remark(Context& ctx) {
     ctx.files.temps.remove(opening_text);
 }
 
-// "#if" with the condition of the region the procedure stands in. The false
-// branch of the region is selected with " == 0" behind the condition in
+// "#if" with the condition of the branch of the region the procedure stands
+// in. A condition that must not hold (those of the branches before an
+// $ELSEIF, the last one after $ELSE) is tested with " == 0" behind it in
 // parentheses: a bare "(x)&1 == 0" would test x & (1 == 0), which is never
-// true. Printing the condition must not change what is known of the region.
+// true. Printing the conditions must not change what is known of the region.
 void open_condition(Context& ctx) {
     Directives& directives = ctx.directives;
     const int if_state = directives.if_state;
-    indent_print(ctx, directives.in_else ? "#if (" : "#if ");
-    exp_list condition = e_copy_expr(directives.saved_condition);
-    dv_print_condition(ctx, condition);
-    if (directives.in_else) indent_print(ctx, ") == 0");
+    const auto print_condition = [&](const exp_list& list, bool holds) {
+        if (!holds) indent_print(ctx, "(");
+        exp_list condition = e_copy_expr(list);
+        dv_print_condition(ctx, condition);
+        if (!holds) indent_print(ctx, ") == 0");
+    };
+    indent_print(ctx, "#if ");
+    for (const exp_list& earlier : directives.earlier_conditions) {
+        print_condition(earlier, false);
+        indent_print(ctx, " && ");
+    }
+    print_condition(directives.saved_condition, !directives.in_else);
     indent_print(ctx, "\n\n");
     directives.if_state = if_state;
 }

@@ -120,24 +120,52 @@ TEST_F(Directive, ASavedConditionPrintedAgainKeepsItsState) {
 
 TEST_F(Directive, RegionsPrintTheirLinesAndTrackTheBranch) {
     set("on");
+    reset("off");
+    // $ELSEIF is an #elif: once a branch is known to be taken, the later
+    // ones are known to be skipped.
     dv_if_state(ctx, false, source("on"));
+    EXPECT_EQ(if_state(), if_true);
     EXPECT_FALSE(ctx.directives.saved_condition.empty());
+    dv_if_state(ctx, true, source("on"));
+    EXPECT_EQ(if_state(), if_false);
+    EXPECT_FALSE(ctx.directives.in_else);
     dv_else_state(ctx);
     EXPECT_EQ(if_state(), if_false);
     EXPECT_TRUE(ctx.directives.in_else);
-    dv_if_state(ctx, true, source("NOT on"));
-    EXPECT_FALSE(ctx.directives.in_else);
-    dv_else_state(ctx);
-    EXPECT_EQ(if_state(), if_undetermined);
     dv_endif_state(ctx);
     EXPECT_EQ(if_state(), if_undetermined);
     EXPECT_TRUE(ctx.directives.saved_condition.empty());
+    EXPECT_TRUE(ctx.directives.earlier_conditions.empty());
     EXPECT_FALSE(ctx.directives.in_else);
 
+    // Only when every branch before it is known to be skipped is a branch
+    // known from its own condition.
+    dv_if_state(ctx, false, source("NOT on"));
+    EXPECT_EQ(if_state(), if_undetermined);
+    dv_if_state(ctx, true, source("on"));
+    EXPECT_EQ(if_state(), if_undetermined);
+    dv_else_state(ctx);
+    EXPECT_EQ(if_state(), if_undetermined);
+    dv_endif_state(ctx);
+    dv_if_state(ctx, false, source("off"));
+    dv_if_state(ctx, true, source("off"));
+    EXPECT_EQ(if_state(), if_false);
+    dv_else_state(ctx);
+    EXPECT_EQ(if_state(), if_true);
+    dv_endif_state(ctx);
+
     EXPECT_EQ(printed(), "\n#define oN\t0XFF \n\n"
+                         "\n#undef ofF\n#define ofF\t0 \n\n"
                          "\n#if  (oN)&1 \n"
+                         "\n#elif  (oN)&1 \n"
                          "\n#else\n\n"
-                         "\n#endif\n\n#if  (~oN)&1 \n"
+                         "\n#endif\n\n"
+                         "\n#if  (~oN)&1 \n"
+                         "\n#elif  (oN)&1 \n"
+                         "\n#else\n\n"
+                         "\n#endif\n\n"
+                         "\n#if  (ofF)&1 \n"
+                         "\n#elif  (ofF)&1 \n"
                          "\n#else\n\n"
                          "\n#endif\n\n");
 }

@@ -14,9 +14,7 @@ static BYTE   x;
 
 #include "hdr/b1.inc"
 
-#endif
-
-#if  (A)&1 
+#elif  (A)&1 
 
 #include "hdr/a1.inc"
 

@@ -13,9 +13,7 @@ main()
 #if  (D)&1 
    x = 1;
 
-#endif
-
-#if  (~D)&1 
+#elif  (~D)&1 
    x = 3;
 
 #else

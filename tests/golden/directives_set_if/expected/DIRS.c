@@ -20,9 +20,7 @@ static BYTE   count;
 static BYTE   dbg;
 
 
-#endif
-
-#if  (leveL)&1 
+#elif  (leveL)&1 
 static BYTE   lvl;
 
 

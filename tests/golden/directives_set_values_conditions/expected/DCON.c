@@ -28,9 +28,7 @@ main()
 #if  (debuG)&1 || (X)&1 
    n = 2;
 
-#endif
-
-#if  leveL == 1 || leveL == 2 
+#elif  leveL == 1 || leveL == 2 
    n = 3;
 
 #else
