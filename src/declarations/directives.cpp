@@ -65,8 +65,12 @@ void print_switch_item(Context& ctx, exp_list item, bool reset) {
     else
         print(ctx, reset ? "0" : "0XFF");
 
+    // A switch given a value is tested by C on that value: what a region
+    // of it holds is not known here, and -c must not leave out its
+    // includes.
     sym_entry* entry = ctx.symbols.h_lookup(name.name);
-    if (entry && entry->usage == usage::directive_switch) entry->flag = !reset && value.empty() ? 1 : 0;
+    if (entry && entry->usage == usage::directive_switch)
+        entry->flag = !value.empty() ? if_undetermined : reset ? if_false : if_true;
 }
 
 // Reads the directive file back as remark text, so that its lines keep the
