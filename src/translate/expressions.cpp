@@ -70,6 +70,13 @@ bool is_and_or(const exp_node& node) {
     return is_op(node, op_and) || is_op(node, op_or);
 }
 
+// The operators that join the operands of relations: PL/M's relations bind
+// tighter than AND, OR and XOR alike, so a relation's operands end at any of
+// them (in C, XOR binds tighter than ?: and would join the relation).
+bool is_connective(const exp_node& node) {
+    return is_and_or(node) || is_op(node, op_xor);
+}
+
 bool is_relation(const exp_node& node) {
     return node.kind == exp_operator && node.op >= op_lt && node.op <= op_eq;
 }
@@ -254,10 +261,10 @@ void ee_operand(exp_list& list, iter prev, iter first, iter end, int mode) {
     wrap_low_bit(list, first, end);
 }
 
-// A relation and its operands, from `start` to the next AND/OR; returns that
-// AND/OR, or the list's end.
+// A relation and its operands, from `start` to the next AND/OR/XOR; returns
+// that operator, or the list's end.
 iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
-    iter stop = find_on_level(start, list.end(), is_and_or);
+    iter stop = find_on_level(start, list.end(), is_connective);
     if (mode == ee_value) {
         wrap_comparison_value(list, start, stop);
     } else if (prev != list.end()) {
@@ -266,15 +273,15 @@ iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
     return stop;
 }
 
-// Operands joined by AND/OR from `start` up to the next relation. Returns
-// the AND/OR whose right side holds that relation, or the list's end when no
-// relation follows.
+// Operands joined by AND/OR/XOR from `start` up to the next relation.
+// Returns the operator whose right side holds that relation, or the list's
+// end when no relation follows.
 iter ee_andor_seg(exp_list& list, iter prev, iter start, int mode) {
     iter end = list.end();
     iter relation = find_on_level(start, end, is_relation);
     iter operand_start = start;
     for (iter it = start; it != relation; it = next_on_level(it, end)) {
-        if (!is_and_or(*it)) continue;
+        if (!is_connective(*it)) continue;
         ee_operand(list, prev, operand_start, it, mode);
         prev = it;
         operand_start = std::next(it);
@@ -317,7 +324,7 @@ void ee_logical_exp(exp_list& list, int mode, bool nested) {
     ee_rewrite_groups(list, mode);
 
     iter first = find_on_level(list.begin(), list.end(),
-                               [](const exp_node& n) { return is_and_or(n) || is_relation(n); });
+                               [](const exp_node& n) { return is_connective(n) || is_relation(n); });
     if (first == list.end()) {
         if (mode == ee_condition && !is_source_group(list.begin(), list.end())) {
             wrap_low_bit(list, list.begin(), list.end());

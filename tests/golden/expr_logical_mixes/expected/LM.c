@@ -22,7 +22,7 @@ main()
       y = 7;
    if ( (a ^ b & c)&1 )
       y = 8;
-   if ( ((a == b ^ c == d ? 0Xffff : 0X0))&1 )
+   if ( ((a == b ? 0Xffff : 0X0) ^ (c == d ? 0Xffff : 0X0))&1 )
       y = 9;
    if ( a + b > c - d && !(c == d) )
       y = 10;
