@@ -764,6 +764,9 @@ void ee_print_id(Context& ctx, exp_node& node) {
         print_name();
         print_subscript(ctx, node.args);
         if (!node.member.empty()) {
+            // A member belongs to one element of an array of structures:
+            // without a subscript, to the first.
+            if (node.args.empty()) ctx.output.print("[0]");
             ctx.output.print(".");
             ctx.output.print(member_c_name(ctx, node));
         }
