@@ -265,6 +265,17 @@ void ee_operand(exp_list& list, iter prev, iter first, iter end, int mode) {
 // that operator, or the list's end.
 iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
     iter stop = find_on_level(start, list.end(), is_connective);
+    // Relations group to the left, and a relation that is the operand of the
+    // next one gives it 0FFFFH or 0: each such left part becomes a value
+    // (C would compare its 1 or 0, or group A = B < C to the right).
+    iter relation = find_on_level(start, stop, is_relation);
+    if (relation != stop) {
+        for (iter next = find_on_level(std::next(relation), stop, is_relation); next != stop;
+             next = find_on_level(std::next(next), stop, is_relation)) {
+            wrap_comparison_value(list, start, next);
+            start = std::prev(start);
+        }
+    }
     if (mode == ee_value) {
         wrap_comparison_value(list, start, stop);
     } else if (prev != list.end()) {
