@@ -139,8 +139,10 @@ int operand_type(Context& ctx, const exp_node& node) {
         return is_sizeof_builtin(node.name) ? static_cast<int>(type_code::word_type) : -1;
     }
     case exp_constant:
+        // A string of one or two characters used as a value is a whole
+        // number, as a numeric constant is.
         if (node.value.kind == val_real) return static_cast<int>(type_code::real_type);
-        return node.value.kind == val_string ? -1 : static_cast<int>(type_code::word_type);
+        return static_cast<int>(type_code::word_type);
     default:
         return -1;
     }
