@@ -1,0 +1,30 @@
+#include	 "builtin.h"
+
+static BYTE  get(void);
+
+
+static BYTE   n;
+
+union {
+   WORD   w;
+   BYTE   lo;
+} Un1;
+
+
+
+main()
+{
+   n = get();
+   Un1.w = n;
+}
+
+
+
+
+
+
+static
+BYTE  get(void)
+{
+   return(Un1.lo);
+}
