@@ -306,7 +306,7 @@ bool dd_set_union_attr(Context& ctx, sym_entry& entry, const exp_list& at) {
 
 bool dd_open_union(Context& ctx, std::string_view name) {
     if (find_union(ctx, name)) return false;
-    current_unions(ctx).push_back(union_desc{{}, false, std::string(name)});
+    current_unions(ctx).push_back(union_desc{{}, false, false, std::string(name)});
     return true;
 }
 
@@ -330,12 +330,16 @@ bool d_flush_unions(Context& ctx) {
 bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     ctx.output.print("\n");
     ctx.output.o_indent();
-    // The locals of a procedure that is not REENTRANT keep their values
-    // between calls, those that share a union too.
-    const bool static_locals = ctx.blocks.b_in_procedure() && !p_in_reentrant(ctx);
-    ctx.output.print(static_locals ? "static union {\n" : "union {\n");
-    ctx.output.o_indent_in();
     dd_update_public(ctx, desc);
+    // The locals of a procedure that is not REENTRANT keep their values
+    // between calls, those that share a union too. A union of module
+    // variables that no PUBLIC variable names belongs to its module alone:
+    // with external linkage, the Un1 of two modules linked together clash.
+    const bool in_procedure = ctx.blocks.b_in_procedure();
+    const bool file_scope = !in_procedure && ctx.statements.main_pending;
+    const bool is_static = in_procedure ? !p_in_reentrant(ctx) : file_scope && !desc.is_public;
+    ctx.output.print(is_static ? "static union {\n" : "union {\n");
+    ctx.output.o_indent_in();
     bool ok = true;
     for (const std::string& member : desc.members) {
         sym_entry* entry = ctx.symbols.h_lookup(member);
@@ -362,6 +366,7 @@ void dd_update_public(Context& ctx, union_desc& desc) {
     };
     auto found = std::find_if(desc.members.begin(), desc.members.end(), is_public);
     if (found == desc.members.end()) return;
+    desc.is_public = true;
     desc.name = "Un_" + *found;
     for (const std::string& member : desc.members) {
         sym_entry* entry = ctx.symbols.h_lookup(member);

@@ -23,8 +23,10 @@ struct sym_entry;
 struct union_desc {
     // The member variables in the order they joined.
     name_list members;
-    // The members were searched for a PUBLIC variable (done once).
+    // The members were searched for a PUBLIC variable (done once), and one
+    // was found: the union is named after it and shared with other modules.
     bool public_checked = false;
+    bool is_public = false;
     std::string name;
 };
 

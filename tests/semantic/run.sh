@@ -3,8 +3,9 @@
 #   run.sh XLATR RUNTIME_ARCHIVE CC MODE PROGRAM.plm [EXTRA_CC_FLAGS...]
 # MODE is ansi or kr (the translation made with -k). In a fresh directory the
 # program is translated with the shipped xlatr.bf, compiled as C89 together
-# with the harness and linked with the runtime library, then run: it passes
-# when every check held and the program reached DONE.
+# with the harness (and the modules of parts/ named after it) and linked with
+# the runtime library, then run: it passes when every check held and the
+# program reached DONE.
 set -euo pipefail
 
 if [ $# -lt 5 ]; then
@@ -42,12 +43,25 @@ if [ "$mode" = kr ]; then
     harness_flags=(-DXLATR_KR)
 fi
 
+# Modules of tests/semantic/parts named after the program (overlays_*.plm
+# for overlays.plm) are translated too and linked into the program.
+modules=("$name")
+for part in "$here/parts/${name%.*}"_*.plm; do
+    [ -f "$part" ] || continue
+    cp "$part" "$work/"
+    modules+=("$(basename "$part")")
+done
+
 cd "$work"
-if ! "$xlatr" "${options[@]}" "$name" >xlatr.out 2>&1; then
-    head -n 40 xlatr.out
-    echo "$name: xlatr failed"
-    exit 1
-fi
+sources=()
+for module in "${modules[@]}"; do
+    if ! "$xlatr" "${options[@]}" "$module" >xlatr.out 2>&1; then
+        head -n 40 xlatr.out
+        echo "$module: xlatr failed"
+        exit 1
+    fi
+    sources+=("${module%.*}.c")
+done
 
 # The checks catch C that means something else than the PL/M; these flags
 # catch C that should not have compiled: calls of undeclared functions (a
@@ -56,7 +70,7 @@ fi
     -Werror=implicit-function-declaration -Werror=int-conversion \
     -Werror=incompatible-pointer-types \
     "$@" "${harness_flags[@]}" -DPROGRAM_NAME="\"$name\"" \
-    -o program "${name%.*}.c" harness.c "$runtime"
+    -o program "${sources[@]}" harness.c "$runtime"
 
 status=0
 ./program >program.out 2>&1 || status=$?

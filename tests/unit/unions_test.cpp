@@ -69,7 +69,7 @@ TEST_F(Overlay, ASumInsideASubscriptStaysInOneFiller) {
     declare("buf", type_code::byte_type, {}, d_array_spec(number(10)));
     declare("w", type_code::word_type, location("buf", e_binary_exp(number(2), op_plus, number(1))));
     EXPECT_EQ(ctx.symbols.h_lookup("w")->access_path, "Un1.St1.w");
-    EXPECT_EQ(flushed(), "\nunion {\n"
+    EXPECT_EQ(flushed(), "\nstatic union {\n"
                          "   BYTE   buf[10];\n"
                          "\n   struct {\n"
                          "      BYTE \tOffset1[(2 + 1)];\n"
@@ -104,7 +104,7 @@ TEST_F(Overlay, ATargetRemarkWithNoLaterDeclarationStaysWithTheTarget) {
     ctx.remarks.r_keep_remark("/* t */", true);
     declare("x", type_code::byte_type);
     declare("y", type_code::byte_type, location("x"));
-    EXPECT_EQ(flushed(), "\nunion {\n   /* t */\n   BYTE   x;\n   BYTE   y;\n} Un1;\n\n");
+    EXPECT_EQ(flushed(), "\nstatic union {\n   /* t */\n   BYTE   x;\n   BYTE   y;\n} Un1;\n\n");
 }
 
 } // namespace

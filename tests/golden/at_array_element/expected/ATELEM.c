@@ -2,7 +2,7 @@
 
 static BYTE   n;
 
-union {
+static union {
    BYTE   buf[10];
 
    struct {
@@ -16,7 +16,7 @@ union {
    } St2;
 } Un1;
 
-union {
+static union {
    WORD   pair[2];
 
    struct {

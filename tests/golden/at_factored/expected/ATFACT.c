@@ -1,7 +1,7 @@
 #include	 "builtin.h"
 
 
-union {
+static union {
    BYTE   buf[12];
    BYTE   a[3];
 
@@ -11,7 +11,7 @@ union {
    } St1;
 } Un1;
 
-union {
+static union {
    DWORD   d;
    BYTE   h;
 

@@ -5,7 +5,7 @@ static BYTE  get(void);
 
 static BYTE   n;
 
-union {
+static union {
    WORD   w;
    BYTE   lo;
 } Un1;

@@ -3,7 +3,7 @@
 /* RAW BYTES */
 static BYTE   k;
 
-union {
+static union {
    BYTE   buf[8];
 
    struct {

@@ -12,7 +12,7 @@ union {
    BYTE   level;
 } Un_mode;
 
-union {
+static union {
    WORD   x;
    BYTE   y;
 } Un2;

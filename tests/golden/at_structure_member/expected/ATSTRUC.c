@@ -14,7 +14,7 @@ typedef struct {
 } StrucT2;
 static BYTE   t;
 
-union {
+static union {
    StrucT1  rec;
 
    struct {
@@ -33,7 +33,7 @@ union {
    } St2;
 } Un1;
 
-union {
+static union {
    StrucT2  tbl[3];
 
    struct {

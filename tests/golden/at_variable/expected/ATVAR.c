@@ -3,7 +3,7 @@
 static BYTE   flag;
 static BYTE   *p;
 
-union {
+static union {
    WORD   count;
    /* BYTE VIEWS */
    BYTE   low;
