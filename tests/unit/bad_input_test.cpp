@@ -16,7 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -91,15 +90,6 @@ class BadInput : public ::testing::Test {
         if (child < 0 || ::waitpid(child, &wait_status, 0) != child) return {};
         if (!WIFEXITED(wait_status)) return {};
         return {WEXITSTATUS(wait_status), dir.read("xlatr.log")};
-    }
-
-    // The names in the folder, scratch files of outputs included.
-    std::vector<std::string> names() const {
-        std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            found.push_back(entry.path().filename().string());
-        std::sort(found.begin(), found.end());
-        return found;
     }
 
     testing::ScratchDir dir;
@@ -199,7 +189,7 @@ TEST_F(BadInput, AFullDiskFailsTheRunByNameAndLeavesNoPartOfTheFile) {
     const Outcome outcome = translate_with_file_limit("BIG.PLM", 16384);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.messages, "BIG.PLM:\nERROR! cannot write output file \"BIG.c\"\n");
-    EXPECT_EQ(names(), (std::vector<std::string>{"BIG.PLM", "builtin.h", "xlatr.dat", "xlatr.log"}));
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"BIG.PLM", "builtin.h", "xlatr.dat", "xlatr.log"}));
     EXPECT_EQ(dir.read("BIG.PLM"), source);
 }
 

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,15 +16,6 @@ namespace {
 
 using testing::ScratchDir;
 namespace fs = std::filesystem;
-
-// Every name under `dir`, sorted: a scratch name left behind shows here.
-std::vector<std::string> listing(const ScratchDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
-        names.push_back(entry.path().lexically_relative(dir.path()).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(OutputFiles, TheTextReachesTheDiskWholeAtCommitUnderItsOwnName) {
     ScratchDir dir;
@@ -37,7 +27,7 @@ TEST(OutputFiles, TheTextReachesTheDiskWholeAtCommitUnderItsOwnName) {
     EXPECT_EQ(dir.read("prog.c"), "old text\n");
     EXPECT_TRUE(files.commit("prog.c"));
     EXPECT_EQ(dir.read("prog.c"), "#include\nmain\n");
-    EXPECT_EQ(listing(dir), std::vector<std::string>{"prog.c"});
+    EXPECT_EQ(dir.listing(), std::vector<std::string>{"prog.c"});
     // Committed means closed: nothing more is pending or may be appended.
     EXPECT_TRUE(files.commit("prog.c"));
     EXPECT_FALSE(files.append("prog.c", "late"));
@@ -89,7 +79,7 @@ TEST(OutputFiles, AnOutputNeverCommittedLeavesTheDiskAsItWas) {
         files.append("prog.c", "half");
     }
     EXPECT_EQ(dir.read("prog.c"), "complete\n");
-    EXPECT_EQ(listing(dir), std::vector<std::string>{"prog.c"});
+    EXPECT_EQ(dir.listing(), std::vector<std::string>{"prog.c"});
 }
 
 TEST(OutputFiles, APlaceThatTakesNoFileIsRefusedWhenOpened) {
@@ -102,7 +92,7 @@ TEST(OutputFiles, APlaceThatTakesNoFileIsRefusedWhenOpened) {
     EXPECT_FALSE(files.create("gen", false));
     EXPECT_FALSE(files.create("", false));
     EXPECT_FALSE(files.append("plain/prog.c", "text"));
-    EXPECT_EQ(listing(dir), (std::vector<std::string>{"gen", "plain"}));
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"gen", "plain"}));
 }
 
 TEST(OutputFiles, ACommitIntoADirectoryThatWentAwayFailsAndLeavesNothing) {
@@ -113,7 +103,7 @@ TEST(OutputFiles, ACommitIntoADirectoryThatWentAwayFailsAndLeavesNothing) {
     files.append("gen/prog.c", "text");
     fs::remove(dir.path() / "gen");
     EXPECT_FALSE(files.commit("gen/prog.c"));
-    EXPECT_TRUE(listing(dir).empty());
+    EXPECT_TRUE(dir.listing().empty());
 }
 
 TEST(OutputFiles, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingAtIt) {
@@ -130,7 +120,7 @@ TEST(OutputFiles, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingAtIt) {
     EXPECT_EQ(dir.read("real.c"), "new\n");
     EXPECT_EQ(fs::status(dir.path() / "real.c").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(listing(dir), (std::vector<std::string>{"link.c", "real.c"}));
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"link.c", "real.c"}));
 }
 
 TEST(InputFiles, OnlyARegularFileReadToItsEndHasAText) {

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,20 +19,15 @@ namespace fs = std::filesystem;
 
 const fs::path source_root = fs::path(__FILE__).parent_path().parent_path().parent_path();
 
-std::string read_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST(FuzzRegressions, EveryKeptInputEndsWithStatusZeroOrOne) {
     std::vector<fs::path> inputs;
     for (const auto& entry : fs::directory_iterator(source_root / "fuzz" / "regressions"))
         if (entry.is_regular_file() && entry.path().filename() != "README") inputs.push_back(entry.path());
     std::sort(inputs.begin(), inputs.end());
     ASSERT_FALSE(inputs.empty());
-    const std::string table = read_bytes(source_root / "data" / "xlatr.bf");
+    const std::string table = fuzz::read_file(source_root / "data" / "xlatr.bf").value_or("");
     for (const fs::path& input : inputs) {
-        const std::string bytes = read_bytes(input);
+        const std::string bytes = fuzz::read_file(input).value_or("");
         ASSERT_FALSE(bytes.empty()) << input;
         testing::ScratchDir dir;
         const fuzz::FuzzCase fuzz_case = fuzz::make_case(bytes);

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <iterator>
@@ -29,6 +30,14 @@ void ScratchDir::write(const std::string& name, const std::string& text) const {
 std::string ScratchDir::read(const std::string& name) const {
     std::ifstream in(path_ / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> ScratchDir::listing() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_))
+        names.push_back(entry.path().lexically_relative(path_).string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 exp_list source(const std::string& text) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace xlatr::testing {
 
@@ -23,6 +24,9 @@ class ScratchDir {
     void write(const std::string& name, const std::string& text) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+    // Every name below the folder, relative to it and sorted: a scratch
+    // file left behind shows here.
+    std::vector<std::string> listing() const;
 
   private:
     std::filesystem::path path_;
