@@ -306,7 +306,7 @@ bool dd_set_union_attr(Context& ctx, sym_entry& entry, const exp_list& at) {
 
 bool dd_open_union(Context& ctx, std::string_view name) {
     if (find_union(ctx, name)) return false;
-    current_unions(ctx).push_back(union_desc{{}, false, false, std::string(name)});
+    current_unions(ctx).emplace_back().name = name;
     return true;
 }
 
