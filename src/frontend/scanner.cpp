@@ -429,6 +429,9 @@ void Scanner::s_reset() {
     peeked_ = -1;
     closing_quote_pending_ = false;
     in_string_ = false;
+    literal_text_ = false;
+    quoted_in_literal_text_ = false;
+    after_literally_ = false;
     collect_ = false;
     first_token_pending_ = 0;
     first_after_quote_ = false;
@@ -468,7 +471,7 @@ int Scanner::s_next_token() {
     }
     for (;;) {
         int code = get_token();
-        while (code == tok::REMARK_START) {
+        while (code == tok::REMARK_START && !in_data_string()) {
             if (!ctx_.remarks.r_scan_remark()) unclosed_remark();
             code = get_token();
         }
@@ -484,7 +487,7 @@ int Scanner::s_next_token() {
         case tok::IDENTIFIER:
             if (no_expansion_once_)
                 no_expansion_once_ = false;
-            else if (s_is_macro(ctx_, code))
+            else if (!in_data_string() && s_is_macro(ctx_, code))
                 continue;
             break;
         case tok::DIR_INCLUDE:
@@ -498,7 +501,7 @@ int Scanner::s_next_token() {
             s_count_line();
             break;
         case tok::REMARK_END:
-            s_error(ctx_, 3);
+            if (!in_data_string()) s_error(ctx_, 3);
             break;
         }
         bool closed = false;
@@ -514,6 +517,7 @@ int Scanner::s_next_token() {
         if (collect_ && in_string_) continue;
         if (closed && (collect_ || first_after_quote_)) return string_text_token();
         first_after_quote_ = false;
+        after_literally_ = code == tok::LITERALLY;
         return code;
     }
 }
@@ -531,6 +535,8 @@ int Scanner::end_of_input() {
 
 void Scanner::open_string() {
     in_string_ = true;
+    literal_text_ = after_literally_;
+    quoted_in_literal_text_ = false;
     first_token_pending_ = 1;
     first_after_quote_ = true;
     string_text_.clear();
@@ -551,12 +557,20 @@ bool Scanner::close_or_double_quote() {
     int c = read_char(*in);
     if (c == '\'') {
         token_.text.assign(1, '\'');
+        if (literal_text_) quoted_in_literal_text_ = !quoted_in_literal_text_;
         return false;
     }
     unread(*in, c);
     in_string_ = false;
     first_token_pending_ = 0;
     return true;
+}
+
+// Whether the open string holds data, whose characters stand for
+// themselves: no LITERALLY name is expanded in it and neither "/*" nor "*/"
+// is a remark sign there.
+bool Scanner::in_data_string() const {
+    return in_string_ && (!literal_text_ || quoted_in_literal_text_);
 }
 
 void Scanner::string_bookkeeping(int code) {

@@ -123,6 +123,7 @@ class Scanner {
     int end_of_input();
     void open_string();
     bool close_or_double_quote();
+    bool in_data_string() const;
     void string_bookkeeping(int code);
     void decide_collect(int code);
     bool structure_literal_is_type() const;
@@ -140,6 +141,15 @@ class Scanner {
     bool closing_quote_pending_ = false;
     // Between an opening and a closing apostrophe.
     bool in_string_ = false;
+    // The open string is the text of a LITERALLY declaration: program text,
+    // whose names are expanded and whose remarks are remarks, unlike the
+    // text of any other string, which is data.
+    bool literal_text_ = false;
+    // Inside a LITERALLY text, between doubled apostrophes: a string of the
+    // program text, and so data again.
+    bool quoted_in_literal_text_ = false;
+    // The last token returned was LITERALLY.
+    bool after_literally_ = false;
     // The tokens of the open string are absorbed into its text.
     bool collect_ = false;
     // 1 right after an opening apostrophe; counts down at the first token

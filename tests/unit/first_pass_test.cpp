@@ -36,9 +36,14 @@ TEST_F(MacroTest, NamesThatAreNotReplaced) {
     EXPECT_EQ(scan("M"), (Tokens{"IDENTIFIER \"m\""}));
 }
 
-TEST_F(MacroTest, AMacroInsideAStringIsReplacedToo) {
+TEST_F(MacroTest, AStringIsDataButALiteralTextIsProgramText) {
     macro("m", "Q R");
-    EXPECT_EQ(scan("'A M B'"), (Tokens{"QUOTE", "STRING_TEXT \"A Q R B\"", "QUOTE"}));
+    EXPECT_EQ(scan("'A M B'"), (Tokens{"QUOTE", "STRING_TEXT \"A M B\"", "QUOTE"}));
+    EXPECT_EQ(scan("LITERALLY 'A M B'"),
+              (Tokens{"LITERALLY #0", "QUOTE", "STRING_TEXT \"A Q R B\"", "QUOTE"}));
+    // A string inside the text is data again.
+    EXPECT_EQ(scan("LITERALLY 'M(''M'')M'"),
+              (Tokens{"LITERALLY #0", "QUOTE", "STRING_TEXT \"Q R('M')Q R\"", "QUOTE"}));
 }
 
 TEST_F(MacroTest, LinesOfTheTextAreNotLinesOfTheUsingFile) {
@@ -64,7 +69,7 @@ TEST_F(MacroTest, AMacroThatExpandsItselfIsStoppedAtTheRepeatedName) {
     EXPECT_TRUE(ctx.messages.error_flag);
     // Later uses meet the same cycle; it is reported once.
     EXPECT_EQ(scan("A;\nB;"), (Tokens{"IDENTIFIER \"a\"", "PLUS #11", "DEC_NUMBER 1", ";", "IDENTIFIER \"b\"",
-                                    "PLUS #11", "DEC_NUMBER 1", ";"}));
+                                      "PLUS #11", "DEC_NUMBER 1", ";"}));
     EXPECT_EQ(run.err.str(), "T.PLM: fatal! macro \"a\" expands itself - line 1\n"
                              "T.PLM: fatal! macro \"b\" expands itself - line 2\n");
 }
@@ -136,12 +141,13 @@ class FirstPassTest : public TokenStream {
 };
 
 TEST_F(FirstPassTest, CollectsTheTextMacrosOfEveryElement) {
-    first_pass("DECLARE FOREVER LITERALLY 'WHILE 1';\n"
-               "DECLARE (A, B) BYTE, C LITERALLY 'X'; DECLARE X BYTE, Y LITERALLY 'Z';\n"
-               "DECLARE TRUE LITERALLY '0FFH', T2 LITERALLY 'T';\n"
-               "DECLARE S LITERALLY 'STRUCTURE (A BYTE)', Q LITERALLY 'R';\n"
-               "DECLARE V(2) BYTE DATA(1, 2), W LITERALLY 'V'; DECLARE NOT$AFTER BYTE; DECLARE Z LITERALLY 'NO';\n"
-               "DECLARE CHAR LITERALLY 'BYTE';\n");
+    first_pass(
+        "DECLARE FOREVER LITERALLY 'WHILE 1';\n"
+        "DECLARE (A, B) BYTE, C LITERALLY 'X'; DECLARE X BYTE, Y LITERALLY 'Z';\n"
+        "DECLARE TRUE LITERALLY '0FFH', T2 LITERALLY 'T';\n"
+        "DECLARE S LITERALLY 'STRUCTURE (A BYTE)', Q LITERALLY 'R';\n"
+        "DECLARE V(2) BYTE DATA(1, 2), W LITERALLY 'V'; DECLARE NOT$AFTER BYTE; DECLARE Z LITERALLY 'NO';\n"
+        "DECLARE CHAR LITERALLY 'BYTE';\n");
     EXPECT_EQ(text_of("forever"), "WHILE 1");
     EXPECT_EQ(text_of("c"), "X") << "a macro after variables of the same DECLARE counts too";
     EXPECT_EQ(text_of("y"), "Z");

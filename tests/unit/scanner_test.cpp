@@ -134,8 +134,14 @@ TEST_F(ScannerTest, RemarksAndLineFeedsAreCountedButNotReturned) {
     EXPECT_EQ(run.err.str(),
               "T.PLM: warning! end of remark sign is detected in line 3 ,with no preceding starting sign\n");
     EXPECT_FALSE(ctx.messages.error_flag);
-    // A remark start inside an apostrophe string opens a remark.
-    EXPECT_EQ(scan("'A /* x */ B'"), (Tokens{"QUOTE", "STRING_TEXT \"A  B\"", "QUOTE"}));
+    // Remark signs inside a string are characters of it, but inside the
+    // text of a LITERALLY they are remark signs.
+    EXPECT_EQ(scan("'A /* x */ B' '*/'"), (Tokens{"QUOTE", "STRING_TEXT \"A /* x */ B\"", "QUOTE", "QUOTE",
+                                                  "STRING_TEXT \"*/\"", "QUOTE"}));
+    EXPECT_EQ(scan("LITERALLY 'A /* x */ B'"),
+              (Tokens{"LITERALLY #0", "QUOTE", "STRING_TEXT \"A  B\"", "QUOTE"}));
+    EXPECT_EQ(run.err.str(),
+              "T.PLM: warning! end of remark sign is detected in line 3 ,with no preceding starting sign\n");
 }
 
 TEST_F(ScannerTest, AnUnclosedRemarkEndsTheRun) {
