@@ -402,6 +402,17 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     entry->owner.clear();
     entry->member_flag = false;
     entry->access_path.clear();
+    // A variable named like a C function of the built-in table hides that
+    // function in the module, as a declared name hides a built-in in PL/M.
+    // builtin.h still declares the function, so the variable's C name gets
+    // a capital first letter, as C's reserved words do (xlat gives Xlat):
+    // every module that declares it spells it alike. The entry takes the
+    // function's place, where the name's other spellings find it.
+    sym_entry* hidden_function = ctx.symbols.h_table_function(entry->name);
+    if (hidden_function && !entry->name.empty() && entry->name[0] >= 'a' && entry->name[0] <= 'z')
+        entry->name[0] = static_cast<char>(entry->name[0] - ('a' - 'A'));
+    else
+        hidden_function = nullptr;
     entry->memory_space = attrs.memory_space;
     entry->initialisation_kind = attrs.initialisation_kind;
 
@@ -438,7 +449,13 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     if (has_dimension) entry->usage = usage::array_variable;
 
     const std::string name = entry->name;
-    sym_entry* installed = ctx.symbols.h_insert(entry);
+    sym_entry* installed = nullptr;
+    if (hidden_function) {
+        *hidden_function = std::move(*entry);
+        installed = hidden_function;
+    } else {
+        installed = ctx.symbols.h_insert(entry);
+    }
     const sym_entry& declared = installed ? *installed : *entry;
     if (!installed) {
         s_warn_multiply_declared(ctx, name);

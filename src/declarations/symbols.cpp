@@ -191,6 +191,12 @@ sym_entry* SymbolTables::h_lookup_local(std::string_view name) const {
     return blocks_.back().table->hh_lookup(name, !exact_names);
 }
 
+sym_entry* SymbolTables::h_table_function(std::string_view name) const {
+    if (blocks_.empty() || !blocks_.back().table) return nullptr;
+    sym_entry* found = blocks_.back().table->hh_lookup(name, false);
+    return found && found->exact_spelling && found->usage != usage::directive_switch ? found : nullptr;
+}
+
 sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {
     auto entry = std::make_unique<sym_entry>();
     entry->name = name;

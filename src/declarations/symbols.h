@@ -210,6 +210,9 @@ class SymbolTables {
     sym_entry* h_lookup_global(std::string_view name) const;
     // Entry of the innermost scope only, or null.
     sym_entry* h_lookup_local(std::string_view name) const;
+    // The C function of the built-in table declared under exactly this name
+    // in the innermost scope, or null.
+    sym_entry* h_table_function(std::string_view name) const;
 
     // A LITERALLY name with its replacement text.
     sym_entry* h_insert_literal(std::string_view name, std::string_view text);
