@@ -486,8 +486,16 @@ exp_list e_member_ref(std::string member, exp_list subscript) {
 
 std::string c_string_text(std::string_view text) {
     std::string escaped;
-    for (char c : text)
-        escaped += c_char_text(c, '"');
+    char previous = 0;
+    for (char c : text) {
+        // A C89 compiler reads ??/ and the like as trigraphs: the second
+        // question mark of a pair is escaped, so the text stays as written.
+        if (c == '?' && previous == '?')
+            escaped += "\\?";
+        else
+            escaped += c_char_text(c, '"');
+        previous = c;
+    }
     return escaped;
 }
 

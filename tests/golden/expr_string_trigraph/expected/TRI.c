@@ -1,0 +1,12 @@
+#include	 "builtin.h"
+
+static BYTE   *p;
+
+
+
+main()
+{
+   p =  (BYTE *)"WHY?\?/ OR ?\?= ?\?\?\000" ;
+}
+
+
