@@ -122,18 +122,45 @@ bool join_union(Context& ctx, sym_entry& entry, sym_entry& target) {
            dd_keep_union_mem(ctx, target.union_name, entry.name);
 }
 
+bool is_open(const exp_node& node) {
+    return node.kind == exp_operator && (node.op == op_open || node.op == op_gen_open);
+}
+
+bool is_close(const exp_node& node) {
+    return node.kind == exp_operator && (node.op == op_close || node.op == op_gen_close);
+}
+
+// A subscript that is the constant 0, in parentheses or not.
+bool is_zero(const exp_list& subscript) {
+    auto first = subscript.begin();
+    auto last = subscript.end();
+    while (std::distance(first, last) > 2 && is_open(*first) && is_close(*std::prev(last))) {
+        ++first;
+        --last;
+    }
+    return std::distance(first, last) == 1 && first->kind == exp_constant &&
+           first->value.kind >= val_binary && first->value.kind <= val_hex && first->value.number == 0;
+}
+
+// The bytes before element `subscript` of elements of `size`: none for
+// element 0, which would otherwise print as a filler of no bytes, no C.
+exp_list elements_before(Context& ctx, exp_list size, const exp_list& subscript) {
+    if (is_zero(subscript)) return {};
+    return e_mult_exp(std::move(size), dd_copy_un_offset(ctx, subscript));
+}
+
 // The byte offset of the address `ref` inside the target's union: the
 // target's own offset, the element, then the member and its element.
 exp_list address_offset(Context& ctx, const sym_entry& target, const exp_node& ref) {
     exp_list offset = dd_copy_un_offset(ctx, target.offset);
     if (!ref.args.empty())
-        offset = e_add_exp(std::move(offset),
-                           e_mult_exp(dd_calc_fld_size(ctx, target), dd_copy_un_offset(ctx, ref.args)));
+        offset = e_add_exp(std::move(offset), elements_before(ctx, dd_calc_fld_size(ctx, target), ref.args));
     if (ref.member.empty()) return offset;
     exp_list member = dd_calc_mem_offset(ctx, ref.member, target);
     if (!ref.member_args.empty())
-        member = e_add_exp(std::move(member), e_mult_exp(dd_calc_mem_fld_size(ctx, ref.member, target),
-                                                         dd_copy_un_offset(ctx, ref.member_args)));
+        member =
+            e_add_exp(std::move(member),
+                      elements_before(ctx, dd_calc_mem_fld_size(ctx, ref.member, target), ref.member_args));
     return e_add_exp(std::move(offset), std::move(member));
 }
 
@@ -144,14 +171,6 @@ void set_access_path(Context& ctx, sym_entry& entry) {
     }
     entry.text = str_num_cat("St", ctx.unions.next_structure_number());
     entry.access_path = entry.union_name + "." + entry.text + "." + entry.name;
-}
-
-bool is_open(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_open || node.op == op_gen_open);
-}
-
-bool is_close(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_close || node.op == op_gen_close);
 }
 
 using node_iter = exp_list::const_iterator;

@@ -30,7 +30,7 @@ class Overlay : public ::testing::Test {
         return text ? *text : std::string();
     }
 
-    exp_list number(unsigned value) { return e_get_word_const(ctx, val_decimal, value); }
+    exp_list number(unsigned value, int kind = val_decimal) { return e_get_word_const(ctx, kind, value); }
     static exp_list location(const std::string& name, exp_list subscript = {}) {
         exp_list at = e_get_id(name, std::move(subscript));
         at.front().loc_flag = 1;
@@ -76,6 +76,14 @@ TEST_F(Overlay, ASumInsideASubscriptStaysInOneFiller) {
                          "      WORD   w;\n"
                          "   } St1;\n"
                          "} Un1;\n\n");
+}
+
+TEST_F(Overlay, ElementZeroInParenthesesOrInHexAddsNoFiller) {
+    declare("buf", type_code::byte_type, {}, d_array_spec(number(4)));
+    declare("l", type_code::byte_type, location("buf", e_paren_exp(op_open, number(0), op_close)));
+    declare("z", type_code::byte_type, location("buf", number(0, val_hex)));
+    EXPECT_EQ(ctx.symbols.h_lookup("l")->access_path, "Un1.l");
+    EXPECT_EQ(flushed(), "\nstatic union {\n   BYTE   buf[4];\n   BYTE   l;\n   BYTE   z;\n} Un1;\n\n");
 }
 
 TEST_F(Overlay, OffsetCopiesDropSubscriptsAndRefuseCharacters) {
