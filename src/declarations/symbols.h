@@ -96,9 +96,14 @@ struct sym_entry {
     std::string base_name;
     // Variables placed by AT: the union that holds them.
     std::string union_name;
-    // For such a variable: its byte offset inside the union as an expression
-    // of type sizes; empty at offset 0.
+    // For such a variable: its byte offset inside the union (for a view,
+    // from the view's address) as an expression of type sizes; empty at
+    // offset 0.
     exp_list offset;
+    // Views, variables placed AT memory that no union of theirs can hold
+    // (an EXTERNAL variable, one of an enclosing scope, or another view):
+    // the C address of that memory.
+    std::string view_address;
     // Variables of a named structure type, and pointers to one.
     std::string structure_type_name;
     // Union members: the C expression that reaches the variable. Named
@@ -127,6 +132,10 @@ struct sym_entry {
     // it through its jump function.
     std::string label_function;
     bool reached_by_jump = false;
+    // Variables: the conditional region and the branch of it that declared
+    // them (region 0: outside any region).
+    int region = 0;
+    int region_branch = 0;
 };
 
 // One scope's table. Entries are found through an open-addressing index

@@ -149,8 +149,9 @@ exp_list elements_before(Context& ctx, exp_list size, const exp_list& subscript)
     return e_mult_exp(std::move(size), dd_copy_un_offset(ctx, subscript));
 }
 
-// The byte offset of the address `ref` inside the target's union: the
-// target's own offset, the element, then the member and its element.
+// The byte offset of the address `ref` inside the target's union, or from a
+// view's address: the target's own offset, the element, then the member and
+// its element.
 exp_list address_offset(Context& ctx, const sym_entry& target, const exp_node& ref) {
     exp_list offset = dd_copy_un_offset(ctx, target.offset);
     if (!ref.args.empty())
@@ -252,20 +253,33 @@ std::string view_type(Context& ctx, const sym_entry& entry) {
     return text;
 }
 
+std::string printed(Context& ctx, const exp_list& expr) {
+    std::string text;
+    OutputCapture capture(ctx.output, text);
+    exp_list copy = e_copy_expr(expr);
+    ee_print_exp(ctx, copy, ee_value);
+    return text;
+}
+
 // A union can only be built around a variable of the same scope whose
 // storage this module owns. A variable placed AT an EXTERNAL variable, or at
-// one of an enclosing scope, is instead reached through its address: it is
-// not declared, and every use reads the target's memory through a cast,
-// (*(WORD *)&(y)) for a scalar, ((BYTE *)y) for an array.
+// one of an enclosing scope, is instead a view of the target's memory: it is
+// not declared, and every use reads that memory through a cast of its
+// address, (*(WORD *)&(y)) for a scalar, ((BYTE *)y) for an array. A
+// variable placed AT a view is a view of the same memory, at the sum of the
+// offsets, counted in bytes from that address:
+// (*(BYTE *)((BYTE *)&(y) + sizeof(WORD ))).
 bool place_as_view(Context& ctx, sym_entry& entry, const exp_list& at, const sym_entry& target) {
-    const bool outer = ctx.symbols.h_lookup_local(at.front().name) == nullptr;
-    if (target.scope != scope_code::external_scope && !outer) return false;
-    std::string address;
-    {
-        OutputCapture capture(ctx.output, address);
-        exp_list location = e_copy_expr(at);
-        ee_print_exp(ctx, location, ee_value);
+    if (!target.view_address.empty()) {
+        entry.view_address = target.view_address;
+        entry.offset = address_offset(ctx, target, at.front());
+    } else {
+        const bool outer = ctx.symbols.h_lookup_local(at.front().name) == nullptr;
+        if (target.scope != scope_code::external_scope && !outer) return false;
+        entry.view_address = printed(ctx, at);
     }
+    std::string address = entry.view_address;
+    if (!entry.offset.empty()) address = "((BYTE *)" + address + " + " + printed(ctx, entry.offset) + ")";
     const std::string type = view_type(ctx, entry);
     const bool array = entry.usage == usage::array_variable || entry.array_spec.has_value();
     entry.access_path = array ? "((" + type + " *)" + address + ")" : "(*(" + type + " *)" + address + ")";
@@ -281,6 +295,7 @@ union_list& current_unions(Context& ctx) {
 bool dd_set_union_attr(Context& ctx, sym_entry& entry, const exp_list& at) {
     entry.union_name.clear();
     entry.offset.clear();
+    entry.view_address.clear();
     if (at.empty()) {
         ctx.declarations.dd_keep_id_name(entry.name);
         return true;
