@@ -205,6 +205,7 @@ void dv_else_state(Context& ctx) {
     else
         directives.if_state = if_undetermined;
     directives.in_else = true;
+    ++directives.branch;
 }
 
 void dv_endif_state(Context& ctx) {
@@ -215,6 +216,8 @@ void dv_endif_state(Context& ctx) {
     directives.saved_condition.clear();
     directives.earlier_conditions.clear();
     directives.in_else = false;
+    directives.region = 0;
+    directives.branch = 0;
 }
 
 void dv_print_condition(Context& ctx, exp_list& list) {
@@ -302,8 +305,11 @@ void dv_print_if(Context& ctx, exp_list list, bool elseif) {
         else if (!directives.all_known_skipped && directives.if_state == if_true)
             directives.if_state = if_undetermined;
         directives.earlier_conditions.push_back(std::move(directives.saved_condition));
+        ++directives.branch;
     } else {
         directives.earlier_conditions.clear();
+        directives.region = ++directives.regions_opened;
+        directives.branch = 0;
         directives.branch_known_taken = false;
         directives.all_known_skipped = true;
     }

@@ -44,6 +44,11 @@ class Directives {
     bool all_known_skipped = false;
     // After $ELSE, until $ENDIF or the next $IF.
     bool in_else = false;
+    // The region being read, numbered from 1 in the order the regions
+    // open (0 outside any), and its branch, numbered from 0 at $IF.
+    int regions_opened = 0;
+    int region = 0;
+    int branch = 0;
     // Margins saved by $SAVE, the latest last.
     std::vector<int> margin_stack;
     // The lines of regions ($IF, $ELSE, $ENDIF) printed last before the

@@ -1,5 +1,7 @@
 #include "declarations/records.h"
 
+#include "declarations/directives.h"
+
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "declarations/unions.h"
@@ -33,6 +35,24 @@ void forget_duplicate(Context& ctx, std::size_t kept_at, const std::string& name
     std::vector<kept_id>& pending = ctx.declarations.pending();
     if (kept_at < pending.size() && pending[kept_at].name == name)
         pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(kept_at));
+}
+
+// A name declared again in another branch of the conditional region that
+// declared it first is no duplicate: C compiles one branch, as PL/M does,
+// and each branch declares it with its own type. The later declaration is
+// kept under a name of its branch that no reference spells and is printed
+// under the first one's C name, which every reference prints; what the
+// translator decides by a variable's type, it decides by the first one.
+void declare_in_own_branch(Context& ctx, sym_entry& entry) {
+    const Directives& directives = ctx.directives;
+    entry.region = directives.region;
+    entry.region_branch = directives.branch;
+    if (directives.region == 0) return;
+    const sym_entry* first = ctx.symbols.h_lookup_local(entry.name);
+    if (!first || first->region != directives.region || first->region_branch == directives.branch) return;
+    entry.lifted_name = first->lifted_name.empty() ? first->name : first->lifted_name;
+    entry.name += '\x01';
+    entry.name += std::to_string(directives.branch);
 }
 
 // The structure type of a variable: its name goes into the entry, and the
@@ -413,6 +433,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
         entry->name[0] = static_cast<char>(entry->name[0] - ('a' - 'A'));
     else
         hidden_function = nullptr;
+    declare_in_own_branch(ctx, *entry);
     entry->memory_space = attrs.memory_space;
     entry->initialisation_kind = attrs.initialisation_kind;
 
@@ -458,7 +479,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     }
     const sym_entry& declared = installed ? *installed : *entry;
     if (!installed) {
-        s_warn_multiply_declared(ctx, name);
+        s_warn_multiply_declared(ctx, entry->lifted_name.empty() ? name : entry->lifted_name);
         forget_duplicate(ctx, kept_at, name);
     }
     if (!declared.base_name.empty()) retype_base_pointer(ctx, declared);

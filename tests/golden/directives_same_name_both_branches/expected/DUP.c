@@ -13,7 +13,7 @@ static WORD   acc;
 
 #else
 
-static WORD   acc;
+static BYTE   acc;
 
 
 #endif
