@@ -136,6 +136,9 @@ struct sym_entry {
     // them (region 0: outside any region).
     int region = 0;
     int region_branch = 0;
+    // Procedures: their parameters as declared, once the heading is
+    // complete; a call casts each argument as for its parameter.
+    std::vector<sym_entry> parameters;
 };
 
 // One scope's table. Entries are found through an open-addressing index

@@ -5,6 +5,7 @@
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "driver/context.h"
+#include "translate/casts.h"
 #include "translate/expressions.h"
 
 namespace xlatr {
@@ -31,7 +32,7 @@ std::string s_get_base_name(Context& ctx, const std::string& name) {
 // The type a cast to the variable's own pointer type names: "BYTE    *".
 void print_pointer_cast_type(Context& ctx, const sym_entry& entry) {
     dd_basic_type_dec(ctx, entry.type_code);
-    ctx.output.printf(" %s  *", ctx.statements.ss_mem_space(entry).c_str());
+    ctx.output.printf(" %s  *", ss_mem_space(ctx, entry).c_str());
 }
 
 // Whether the base is a pointer to the variable's own type, which needs no

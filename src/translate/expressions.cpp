@@ -6,6 +6,7 @@
 #include "support/strings.h"
 #include "translate/builtin_variables.h"
 #include "translate/builtins.h"
+#include "translate/casts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -683,8 +684,25 @@ bool in_location_difference(const exp_list& list, exp_list::iterator at) {
 } // namespace
 
 void ee_print_exp(Context& ctx, exp_list& list, int mode) {
+    ee_print_items(ctx, list, mode, {});
+}
+
+void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes) {
     if (!list_is_rewritten(list)) ee_logical_pass(list, mode);
+    std::size_t item = 0;
+    int depth = 0;
+    bool item_starts = true;
     for (auto node = list.begin(); node != list.end(); ++node) {
+        if (item_starts && item < item_prefixes.size()) ctx.output.print(item_prefixes[item]);
+        item_starts = false;
+        if (node->kind == exp_operator) {
+            if (node->op == op_open || node->op == op_gen_open)
+                ++depth;
+            else if (node->op == op_close || node->op == op_gen_close)
+                --depth;
+            else if (node->op == op_comma && depth == 0)
+                item_starts = ++item < item_prefixes.size();
+        }
         if (in_location_difference(list, node)) ctx.output.print("(WORD)");
         ee_parse_exp_node(ctx, *node);
     }
@@ -797,7 +815,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
         // one: called, it would give its value instead.
         if (node.loc_flag == 1 && node.args.empty()) break;
         ctx.output.print("(");
-        if (!node.args.empty()) ee_print_exp(ctx, node.args, ee_value);
+        if (!node.args.empty()) ss_print_arguments(ctx, node.args, entry->parameters);
         ctx.output.print(")");
         break;
     case usage::structure_variable:

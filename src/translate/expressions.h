@@ -19,6 +19,7 @@
 #include <list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xlatr {
 
@@ -127,6 +128,9 @@ bool e_is_negative(Context& ctx, const exp_node& node);
 // Printing, to the current output stream. `list` may be rewritten (once: a
 // list that holds generated operators is printed as it is).
 void ee_print_exp(Context& ctx, exp_list& list, int mode);
+// The same, printing item_prefixes[i] where the list's i-th comma-separated
+// item starts (an item without a prefix gets nothing).
+void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes);
 void ee_parse_exp_node(Context& ctx, exp_node& node);
 void ee_type_op(Context& ctx, int op);
 void ee_print_num_val(Context& ctx, const value_node& value);

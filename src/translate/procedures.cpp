@@ -154,15 +154,17 @@ void print_return_type(Context& ctx, procedure_frame& frame, int type) {
     if (!frame.proc_external) prototypes(ctx) += word;
 }
 
-void install_procedure(Context& ctx, const std::string& name, const std::string& c_name, int type,
-                       int storage) {
+sym_entry* install_procedure(Context& ctx, const std::string& name, const std::string& c_name, int type,
+                             int storage) {
     auto entry = std::make_unique<sym_entry>();
     entry->name = name;
     if (c_name != name) entry->access_path = c_name;
     entry->type_code = type == proc_untyped ? type_code::void_type : static_cast<type_code>(type);
     entry->usage = type == proc_untyped ? usage::procedure : usage::typed_procedure;
     entry->scope = storage_scope(storage);
-    if (!ctx.symbols.h_insert(entry)) s_warn_multiply_declared(ctx, name);
+    sym_entry* installed = ctx.symbols.h_insert(entry);
+    if (!installed) s_warn_multiply_declared(ctx, name);
+    return installed;
 }
 
 // The K&R heading line: Move(src,dst,n) for a function, a prototype with the
@@ -251,6 +253,19 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
     header += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
 }
 
+// The procedure's entry keeps its parameters' records, by which calls cast
+// their arguments.
+void record_parameters(Context& ctx, const procedure_frame& frame, const name_list& params) {
+    sym_entry* procedure = frame.entry;
+    if (!procedure) return;
+    procedure->parameters.clear();
+    for (const std::string& param : params) {
+        const sym_entry* entry = ctx.symbols.h_lookup(param);
+        if (!entry) break;
+        procedure->parameters.push_back(*entry);
+    }
+}
+
 void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
     const bool pending = frame.proc_header_pending;
     if (pending) indent_print(ctx, format("%s %s(", frame.proc_type_text.c_str(), frame.proc_name.c_str()));
@@ -259,6 +274,7 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
     if (!params.empty()) {
         mark_parameters(ctx, params);
         dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
+        record_parameters(ctx, frame, params);
     }
     if (pending) {
         if (!frame.proc_external) {
@@ -278,6 +294,7 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
 void p_func_parms_knr(Context& ctx, procedure_frame& frame) {
     if (!frame.proc_params.empty()) {
         mark_parameters(ctx, frame.proc_params);
+        record_parameters(ctx, frame, frame.proc_params);
         if (!frame.proc_external) {
             dd_flush_simple_dec(ctx, parameter_pending);
             indent_print(ctx, "{\n");
@@ -468,7 +485,7 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     if (storage == proc_interrupt || storage == proc_public_interrupt) s_error(ctx, interrupt_as_ordinary);
     print_storage_class(ctx, frame);
     print_return_type(ctx, frame, type);
-    install_procedure(ctx, name, c_name, type, storage);
+    frame.entry = install_procedure(ctx, name, c_name, type, storage);
     if (!ctx.options.ansi_flag) print_knr_heading(ctx, frame);
 
     open_scope(ctx);

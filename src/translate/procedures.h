@@ -37,6 +37,9 @@ inline constexpr int proc_untyped = -1;
 // The state of one procedure from its heading to its END.
 struct procedure_frame {
     std::string proc_name;
+    // The procedure's own entry, in the enclosing scope (null when the name
+    // was taken there).
+    sym_entry* entry = nullptr;
     // Parameter names in source order, until the header is completed.
     name_list proc_params;
     bool proc_header_pending = false;

@@ -5,6 +5,7 @@
 #include "declarations/symbols.h"
 #include "driver/context.h"
 #include "translate/builtins.h"
+#include "translate/casts.h"
 #include "translate/labels.h"
 
 #include <algorithm>
@@ -207,7 +208,8 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
         exp_list call = e_get_id(entry ? s_access_name(*entry) : name, std::move(args));
         if (!entry) blt_translate_call(ctx_, call.front());
         ctx_.output.printf("%s(", call.front().name.c_str());
-        ee_print_exp(ctx_, call.front().args, ee_value);
+        const std::vector<sym_entry> no_parameters;
+        ss_print_arguments(ctx_, call.front().args, entry ? entry->parameters : no_parameters);
         ctx_.output.print(");\n");
     });
 }
@@ -322,63 +324,21 @@ void Statements::s_label(const std::string& name) {
 
 // ---------------------------------------------------------- pointer casts
 
-std::string Statements::ss_mem_space(const sym_entry& entry) const {
-    if (entry.initialisation_kind == 3) return "code";
-    switch (entry.memory_space) {
-    case 1:
-        return "xdata";
-    case 2:
-        return "data";
-    case 3:
-        return "idata";
-    default:
-        return ctx_.options.plm51_flag ? "data" : "";
-    }
-}
-
 void Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
-    if (lhs.empty() || rhs.empty()) return;
+    if (lhs.empty() || rhs.empty() || lhs.front().kind != exp_identifier) return;
     const exp_node& target = lhs.front();
-    const exp_node& source = rhs.front();
-    if (source.kind != exp_identifier || target.kind != exp_identifier) return;
     if (!target.member.empty()) {
-        if (target.member_args.empty()) member_target_cast(target);
+        if (rhs.front().kind == exp_identifier && target.member_args.empty()) member_target_cast(target);
         return;
     }
-    const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name);
-    const sym_entry* source_entry = ctx_.symbols.h_lookup(source.name);
-    if (!target_entry || !source_entry) return;
-    if (is_pointer(target_entry->type_code)) {
-        pointer_target_cast(*target_entry, source, *source_entry);
-        return;
-    }
-    if (!source.loc_flag && !is_pointer(source_entry->type_code)) return;
-    ctx_.output.print("(");
-    dd_basic_type_dec(ctx_, target_entry->type_code);
-    ctx_.output.printf(" %s)", ss_mem_space(*target_entry).c_str());
+    if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
+        ss_print_value_cast(ctx_, *target_entry, rhs.front());
 }
 
 // A pointer member receives any address as a plain character pointer.
 void Statements::member_target_cast(const exp_node& target) {
     const sym_entry* member = ctx_.symbols.h_lookup(target.name + "." + target.member);
     if (member && member->usage == usage::pointer_scalar) ctx_.output.print("(char *)");
-}
-
-void Statements::pointer_target_cast(const sym_entry& target, const exp_node& source,
-                                     const sym_entry& source_entry) {
-    std::string space = ss_mem_space(target);
-    if (target.pointee_type == type_code::structure_type) {
-        if (target.structure_type_name.empty()) return;
-        bool same_structure =
-            !source.loc_flag && source_entry.structure_type_name == target.structure_type_name;
-        if (same_structure) return;
-        ctx_.output.printf("(%s %s *)", target.structure_type_name.c_str(), space.c_str());
-        return;
-    }
-    if (source_entry.pointee_type == target.pointee_type && source.member.empty()) return;
-    ctx_.output.print("(");
-    dd_basic_type_dec(ctx_, target.pointee_type);
-    ctx_.output.printf(" %s *)", space.c_str());
 }
 
 } // namespace xlatr

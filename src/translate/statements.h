@@ -58,8 +58,6 @@ class Statements {
 
     // The cast printed between " = " and the right-hand side.
     void ss_cast_pointers(const exp_list& lhs, const exp_list& rhs);
-    // The memory-space word of a cast to the type of `entry`.
-    std::string ss_mem_space(const sym_entry& entry) const;
 
   private:
     void ss_main_rule(bool simple_do);
@@ -69,7 +67,6 @@ class Statements {
     void single_statement(Print print_text);
     void print_indirect_call(exp_list& callee, exp_list& args);
     void member_target_cast(const exp_node& target);
-    void pointer_target_cast(const sym_entry& target, const exp_node& source, const sym_entry& source_entry);
     void close_block(const std::string& label);
 
     Context& ctx_;

@@ -9,8 +9,8 @@ static WORD   total;
 
 main()
 {
-   clear(&(total));
-   total = addUp(&(total),1);
+   clear((WORD   *)&(total));
+   total = addUp((WORD   *)&(total),1);
 }
 
 

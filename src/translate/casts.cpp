@@ -1,0 +1,94 @@
+#include "translate/casts.h"
+
+#include "declarations/emission.h"
+#include "declarations/symbols.h"
+#include "driver/context.h"
+#include "support/output.h"
+
+namespace xlatr {
+
+namespace {
+
+// A pointer receives an address of another type through a cast to its own
+// type; a pointer to a structure type through a cast to that type.
+void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& source,
+                         const sym_entry& source_entry) {
+    std::string space = ss_mem_space(ctx, target);
+    if (target.pointee_type == type_code::structure_type) {
+        if (target.structure_type_name.empty()) return;
+        bool same_structure =
+            !source.loc_flag && source_entry.structure_type_name == target.structure_type_name;
+        if (same_structure) return;
+        ctx.output.printf("(%s %s *)", target.structure_type_name.c_str(), space.c_str());
+        return;
+    }
+    if (source_entry.pointee_type == target.pointee_type && source.member.empty()) return;
+    ctx.output.print("(");
+    dd_basic_type_dec(ctx, target.pointee_type);
+    ctx.output.printf(" %s *)", space.c_str());
+}
+
+} // namespace
+
+std::string ss_mem_space(const Context& ctx, const sym_entry& entry) {
+    if (entry.initialisation_kind == 3) return "code";
+    switch (entry.memory_space) {
+    case 1:
+        return "xdata";
+    case 2:
+        return "data";
+    case 3:
+        return "idata";
+    default:
+        return ctx.options.plm51_flag ? "data" : "";
+    }
+}
+
+void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& source) {
+    // A string's location is a BYTE pointer already; a WORD takes it as a
+    // number.
+    if (source.kind == exp_string && !is_pointer(target.type_code)) {
+        ctx.output.print("(");
+        dd_basic_type_dec(ctx, target.type_code);
+        ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+        return;
+    }
+    if (source.kind != exp_identifier) return;
+    const sym_entry* source_entry = ctx.symbols.h_lookup(source.name);
+    if (is_pointer(target.type_code)) {
+        if (source_entry) pointer_target_cast(ctx, target, source, *source_entry);
+        return;
+    }
+    // A location needs the cast even of a name declared only as it is
+    // printed (MEMORY).
+    if (!source.loc_flag && !(source_entry && is_pointer(source_entry->type_code))) return;
+    ctx.output.print("(");
+    dd_basic_type_dec(ctx, target.type_code);
+    ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+}
+
+void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters) {
+    // The casts are chosen by each argument's first node as written, before
+    // the printer rewrites the list for the truth rules.
+    std::vector<std::string> prefixes;
+    bool item_starts = true;
+    int depth = 0;
+    for (const exp_node& node : args) {
+        if (item_starts && prefixes.size() < parameters.size()) {
+            std::string& prefix = prefixes.emplace_back();
+            OutputCapture capture(ctx.output, prefix);
+            ss_print_value_cast(ctx, parameters[prefixes.size() - 1], node);
+        }
+        item_starts = false;
+        if (node.kind != exp_operator) continue;
+        if (node.op == op_open)
+            ++depth;
+        else if (node.op == op_close)
+            --depth;
+        else if (node.op == op_comma && depth == 0)
+            item_starts = true;
+    }
+    ee_print_items(ctx, args, ee_value, prefixes);
+}
+
+} // namespace xlatr

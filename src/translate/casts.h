@@ -1,0 +1,29 @@
+// The cast a value gets when it is given to a variable: assigned to it, or
+// passed for a parameter, which C initialises from the argument as by
+// assignment. PL/M keeps addresses in WORDs and POINTERs alike; C converts
+// a pointer to an integer, or to a pointer of another type, only through a
+// cast.
+#pragma once
+
+#include "translate/expressions.h"
+
+#include <string>
+#include <vector>
+
+namespace xlatr {
+
+class Context;
+struct sym_entry;
+
+// The memory-space word of a cast to the type of `entry`.
+std::string ss_mem_space(const Context& ctx, const sym_entry& entry);
+
+// Prints the cast that the value whose first node is `source` needs to be
+// given to `target`, or nothing.
+void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& source);
+
+// Prints a call's argument list, each argument cast as for the parameter
+// it is given to; `parameters` may be shorter than the list (or empty).
+void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters);
+
+} // namespace xlatr
