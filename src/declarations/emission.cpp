@@ -242,7 +242,10 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
         if (attrs) dd_take_initial_locations(ctx, *entry, attrs->values);
         const bool braces =
             entry->usage == usage::array_variable || entry->usage == usage::structure_variable;
-        dd_init_dec(ctx, attrs, braces);
+        const bool word_elements = entry->type_code == type_code::word_type ||
+                                   entry->type_code == type_code::integer_type ||
+                                   entry->type_code == type_code::dword_type;
+        dd_init_dec(ctx, attrs, braces, word_elements);
     } else if (attrs && !attrs->values.empty()) {
         ctx.messages.log_printf("%s: warning: \"%s\" initialization in a union ignored\n", ctx.message_file(),
                                 entry->name.c_str());
@@ -395,7 +398,7 @@ void dd_struct_mem_dec(Context& ctx, struct_spec_list& members) {
     ctx.output.o_indent_out();
 }
 
-void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces) {
+void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_elements) {
     if (!attrs || attrs->values.empty()) return;
     switch (attrs->initialisation_kind) {
     case initial_values:
@@ -403,7 +406,7 @@ void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces) {
     case constant_values:
         print(ctx, " = ");
         if (braces) print(ctx, "{ ");
-        ctx.expressions.ee_init_list_on();
+        ctx.expressions.ee_init_list_on(word_elements);
         ee_print_exp(ctx, attrs->values, ee_value);
         ctx.expressions.ee_init_list_off();
         if (braces) print(ctx, " }");

@@ -45,7 +45,8 @@ class Declarations {
     // it back behind what is pending then.
     std::vector<kept_id> take_pending() { return std::exchange(pending_, {}); }
     void restore_pending(std::vector<kept_id> kept) {
-        pending_.insert(pending_.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
+        pending_.insert(pending_.end(), std::make_move_iterator(kept.begin()),
+                        std::make_move_iterator(kept.end()));
     }
 
     std::vector<kept_id>& pending() { return pending_; }
@@ -109,7 +110,9 @@ const char* dd_mem_space(const Context& ctx, int space);
 const char* dd_mem_space_code(const Context& ctx, int space, int initialisation_kind);
 void dd_array_dec(Context& ctx, array_spec* dim);
 void dd_struct_mem_dec(Context& ctx, struct_spec_list& members);
-void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces);
+// `word_elements`: the elements are wider than a byte, so a string of two
+// characters is one WORD value.
+void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_elements = false);
 
 // Defines a structure type: prints its typedef at once and makes `name` an
 // entry of usage structure_type holding the members. Serves the generated

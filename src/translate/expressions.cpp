@@ -387,8 +387,8 @@ void print_real(Context& ctx, double real) {
 void print_string_chars(Context& ctx, const std::string& text) {
     const bool in_value = ctx.expressions.init_list_mode() == 0;
     // Two characters used as a number are a WORD, the first one its high
-    // byte: 'YB' is 5942H.
-    if (text.size() == 2 && in_value) {
+    // byte: 'YB' is 5942H. So are they in the initial values of a WORD.
+    if (text.size() == 2 && (in_value || ctx.expressions.word_elements())) {
         ctx.output.print("((");
         print_char_constant(ctx, text[0]);
         ctx.output.print("<<8)|");

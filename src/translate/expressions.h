@@ -161,12 +161,22 @@ class Expressions {
   public:
     // Declaration emission brackets initial-value lists with these: in the
     // list every constant ends its line.
-    void ee_init_list_on() { init_list_mode_ = 1; }
-    void ee_init_list_off() { init_list_mode_ = 0; }
+    // A list for elements wider than a byte takes a string of two
+    // characters as one WORD value, as an expression does.
+    void ee_init_list_on(bool word_elements = false) {
+        init_list_mode_ = 1;
+        word_elements_ = word_elements;
+    }
+    void ee_init_list_off() {
+        init_list_mode_ = 0;
+        word_elements_ = false;
+    }
     int init_list_mode() const { return init_list_mode_; }
+    bool word_elements() const { return word_elements_; }
 
   private:
     int init_list_mode_ = 0;
+    bool word_elements_ = false;
 };
 
 } // namespace xlatr
