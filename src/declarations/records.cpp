@@ -1,7 +1,6 @@
 #include "declarations/records.h"
 
 #include "declarations/directives.h"
-
 #include "declarations/emission.h"
 #include "declarations/symbols.h"
 #include "declarations/unions.h"
