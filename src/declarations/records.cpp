@@ -38,17 +38,30 @@ void forget_duplicate(Context& ctx, std::size_t kept_at, const std::string& name
 
 // A name declared again in another branch of the conditional region that
 // declared it first is no duplicate: C compiles one branch, as PL/M does,
-// and each branch declares it with its own type. The later declaration is
+// and each branch declares it with its own size. The later declaration is
 // kept under a name of its branch that no reference spells and is printed
-// under the first one's C name, which every reference prints; what the
-// translator decides by a variable's type, it decides by the first one.
-void declare_in_own_branch(Context& ctx, sym_entry& entry) {
+// under the first one's C name, which every reference prints. References
+// are translated by the first declaration, so only a declaration of the
+// same shape is taken: both scalars or both arrays of numbers (a size or a
+// number type of their own), neither BASED, AT, a pointer or a structure.
+// Any other stays a duplicate, as the warning says.
+void declare_in_own_branch(Context& ctx, sym_entry& entry, bool array, bool placed) {
     const Directives& directives = ctx.directives;
     entry.region = directives.region;
     entry.region_branch = directives.branch;
     if (directives.region == 0) return;
     const sym_entry* first = ctx.symbols.h_lookup_local(entry.name);
     if (!first || first->region != directives.region || first->region_branch == directives.branch) return;
+    const auto number = [](type_code code) {
+        return code == type_code::byte_type || code == type_code::word_type ||
+               code == type_code::dword_type || code == type_code::integer_type ||
+               code == type_code::real_type;
+    };
+    const bool plain_first = first->base_name.empty() && first->union_name.empty() &&
+                             first->view_address.empty() && number(first->type_code);
+    if (!plain_first || placed || !entry.base_name.empty() || !number(entry.type_code) ||
+        array != (first->usage == usage::array_variable))
+        return;
     entry.lifted_name = first->lifted_name.empty() ? first->name : first->lifted_name;
     entry.name += '\x01';
     entry.name += std::to_string(directives.branch);
@@ -421,18 +434,8 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     entry->owner.clear();
     entry->member_flag = false;
     entry->access_path.clear();
-    // A variable named like a C function of the built-in table hides that
-    // function in the module, as a declared name hides a built-in in PL/M.
-    // builtin.h still declares the function, so the variable's C name gets
-    // a capital first letter, as C's reserved words do (xlat gives Xlat):
-    // every module that declares it spells it alike. The entry takes the
-    // function's place, where the name's other spellings find it.
-    sym_entry* hidden_function = ctx.symbols.h_table_function(entry->name);
-    if (hidden_function && !entry->name.empty() && entry->name[0] >= 'a' && entry->name[0] <= 'z')
-        entry->name[0] = static_cast<char>(entry->name[0] - ('a' - 'A'));
-    else
-        hidden_function = nullptr;
-    declare_in_own_branch(ctx, *entry);
+    ctx.symbols.h_spell_apart_from_table(entry->name);
+    declare_in_own_branch(ctx, *entry, dimension.has_value(), !attrs.at.empty());
     entry->memory_space = attrs.memory_space;
     entry->initialisation_kind = attrs.initialisation_kind;
 
@@ -469,13 +472,7 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
     if (has_dimension) entry->usage = usage::array_variable;
 
     const std::string name = entry->name;
-    sym_entry* installed = nullptr;
-    if (hidden_function) {
-        *hidden_function = std::move(*entry);
-        installed = hidden_function;
-    } else {
-        installed = ctx.symbols.h_insert(entry);
-    }
+    sym_entry* installed = ctx.symbols.h_insert(entry);
     const sym_entry& declared = installed ? *installed : *entry;
     if (!installed) {
         s_warn_multiply_declared(ctx, entry->lifted_name.empty() ? name : entry->lifted_name);

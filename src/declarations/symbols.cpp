@@ -112,6 +112,19 @@ sym_entry* hash_table::hh_lookup(std::string_view name, std::size_t hash, bool f
     return index == npos ? nullptr : entries_[index].entry.get();
 }
 
+sym_entry* hash_table::hh_table_function(std::string_view name) const {
+    if (slots_.empty()) return nullptr;
+    const std::size_t hash = hh_hash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+        const stored& present = entries_[slots_[slot] - 1];
+        if (present.folded_hash == hash && present.entry->exact_spelling &&
+            present.entry->usage != usage::directive_switch && same_plm_name(present.entry->name, name))
+            return present.entry.get();
+    }
+    return nullptr;
+}
+
 bool SymbolTables::h_push_declare_block() {
     blocks_.emplace_back();
     return h_alloc_declare_block();
@@ -155,6 +168,13 @@ sym_entry* SymbolTables::insert_into(declare_block* block, std::unique_ptr<sym_e
         return nullptr;
     }
     const std::uint64_t bit = name_bit(hash_table::hh_hash(entry->name));
+    if (!matches_own_spelling_only(*entry)) {
+        if (sym_entry* function = block->table->hh_table_function(entry->name)) {
+            *function = std::move(*entry);
+            entry.reset();
+            return function;
+        }
+    }
     sym_entry* installed = block->table->hh_install(entry);
     if (installed) block->name_bits |= bit;
     return installed;
@@ -193,8 +213,13 @@ sym_entry* SymbolTables::h_lookup_local(std::string_view name) const {
 
 sym_entry* SymbolTables::h_table_function(std::string_view name) const {
     if (blocks_.empty() || !blocks_.back().table) return nullptr;
-    sym_entry* found = blocks_.back().table->hh_lookup(name, false);
-    return found && found->exact_spelling && found->usage != usage::directive_switch ? found : nullptr;
+    return blocks_.back().table->hh_table_function(name);
+}
+
+void SymbolTables::h_spell_apart_from_table(std::string& name) const {
+    const sym_entry* function = h_table_function(name);
+    if (function && function->name == name && name[0] >= 'a' && name[0] <= 'z')
+        name[0] = static_cast<char>(name[0] - ('a' - 'A'));
 }
 
 sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {

@@ -154,6 +154,9 @@ class hash_table {
     sym_entry* hh_lookup(std::string_view name, bool fold = true) const;
     // The same with the name's hh_hash, for a search through many tables.
     sym_entry* hh_lookup(std::string_view name, std::size_t hash, bool fold) const;
+    // The C function of the built-in table whose name is, case aside, this
+    // one, or null.
+    sym_entry* hh_table_function(std::string_view name) const;
     static std::size_t hh_hash(std::string_view name);
     // Frees every entry. An entry whose usage the release does not know is
     // reported on the standard output, as "usage = <n>".
@@ -211,7 +214,9 @@ class SymbolTables {
     // Install `entry` in the innermost (h_insert) or outermost
     // (h_insert_global) scope and return it as stored. Null when the name is
     // already there (`entry` then stays with the caller, who reports the
-    // duplicate), or, with message 6, when there is no scope or table.
+    // duplicate), or, with message 6, when there is no scope or table. A
+    // program name takes the place of a C function of the built-in table
+    // that is the same name case aside: a declared name hides a built-in.
     sym_entry* h_insert(std::unique_ptr<sym_entry>& entry);
     sym_entry* h_insert_global(std::unique_ptr<sym_entry>& entry);
 
@@ -222,9 +227,14 @@ class SymbolTables {
     sym_entry* h_lookup_global(std::string_view name) const;
     // Entry of the innermost scope only, or null.
     sym_entry* h_lookup_local(std::string_view name) const;
-    // The C function of the built-in table declared under exactly this name
-    // in the innermost scope, or null.
+    // The C function of the built-in table declared in the innermost scope
+    // under this name, case aside, or null.
     sym_entry* h_table_function(std::string_view name) const;
+    // builtin.h declares every C function of the table, so a program name
+    // spelled exactly like one of them in the innermost scope gets a capital
+    // first letter, as C's reserved words do (xlat gives Xlat): every module
+    // that declares the name spells it alike.
+    void h_spell_apart_from_table(std::string& name) const;
 
     // A LITERALLY name with its replacement text.
     sym_entry* h_insert_literal(std::string_view name, std::string_view text);

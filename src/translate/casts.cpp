@@ -44,7 +44,13 @@ std::string ss_mem_space(const Context& ctx, const sym_entry& entry) {
     }
 }
 
+bool ss_embedded_assignment(const exp_list& list, exp_list::const_iterator first) {
+    const auto next = first == list.end() ? list.end() : std::next(first);
+    return next != list.end() && next->kind == exp_operator && next->op == op_assign;
+}
+
 void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& source) {
+    if (target.type_code == type_code::none) return;
     // A string's location is a BYTE pointer already; a WORD takes it as a
     // number.
     if (source.kind == exp_string && !is_pointer(target.type_code)) {
@@ -73,19 +79,20 @@ void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entr
     std::vector<std::string> prefixes;
     bool item_starts = true;
     int depth = 0;
-    for (const exp_node& node : args) {
+    for (auto node = args.cbegin(); node != args.cend(); ++node) {
         if (item_starts && prefixes.size() < parameters.size()) {
             std::string& prefix = prefixes.emplace_back();
             OutputCapture capture(ctx.output, prefix);
-            ss_print_value_cast(ctx, parameters[prefixes.size() - 1], node);
+            if (!ss_embedded_assignment(args, node))
+                ss_print_value_cast(ctx, parameters[prefixes.size() - 1], *node);
         }
         item_starts = false;
-        if (node.kind != exp_operator) continue;
-        if (node.op == op_open)
+        if (node->kind != exp_operator) continue;
+        if (node->op == op_open)
             ++depth;
-        else if (node.op == op_close)
+        else if (node->op == op_close)
             --depth;
-        else if (node.op == op_comma && depth == 0)
+        else if (node->op == op_comma && depth == 0)
             item_starts = true;
     }
     ee_print_items(ctx, args, ee_value, prefixes);

@@ -260,9 +260,10 @@ void record_parameters(Context& ctx, const procedure_frame& frame, const name_li
     if (!procedure) return;
     procedure->parameters.clear();
     for (const std::string& param : params) {
+        // A parameter left undeclared keeps its place with no type, so
+        // that the later ones still meet their arguments.
         const sym_entry* entry = ctx.symbols.h_lookup(param);
-        if (!entry) break;
-        procedure->parameters.push_back(*entry);
+        procedure->parameters.push_back(entry ? *entry : sym_entry{});
     }
 }
 
@@ -365,6 +366,8 @@ bool is_variable(const sym_entry& entry) {
 // Gives each parameter declared so far its file-scope copy; the parameter
 // itself stays pending for the function's header.
 void lift_parameters(Context& ctx, procedure_frame& outer) {
+    // The inner procedures may call the enclosing one.
+    record_parameters(ctx, outer, outer.proc_params);
     for (const std::string& param : outer.proc_params) {
         sym_entry* entry = ctx.symbols.h_lookup(param);
         if (!entry || entry->flag != 1 || !is_variable(*entry) || !entry->access_path.empty()) continue;
@@ -454,8 +457,9 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
     if (lifting) lift_enclosing(ctx, *outer);
     // A function made from an inner procedure stands at file scope, where
     // another function may have its name already.
-    const std::string c_name =
+    std::string c_name =
         lifting && taken_at_file_scope(ctx, name) ? unique_lifted_name(ctx, outer->proc_name, name) : name;
+    if (c_name == name) ctx.symbols.h_spell_apart_from_table(c_name);
 
     procedure_frame& frame = ctx.procedures.frames.emplace_back();
     frame.proc_params = std::move(params);
@@ -506,9 +510,12 @@ void p_proc_end(Context& ctx, const std::string& label) {
     procedure_frame* current = ctx.procedures.current();
     if (!current) return;
     const procedure_frame frame = *current;
-    if (frame.proc_external && !ctx.options.ansi_flag)
+    if (frame.proc_external && !ctx.options.ansi_flag) {
+        // K&R declares an EXTERNAL procedure without its parameters, but
+        // calls still cast their arguments for them.
+        record_parameters(ctx, frame, frame.proc_params);
         dd_discard_pending(ctx);
-    else
+    } else
         d_flush_declarations(ctx);
 
     if (!ctx.symbols.h_free_declare_block()) {

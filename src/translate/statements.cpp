@@ -331,6 +331,7 @@ void Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
         if (rhs.front().kind == exp_identifier && target.member_args.empty()) member_target_cast(target);
         return;
     }
+    if (ss_embedded_assignment(rhs, rhs.cbegin())) return;
     if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
         ss_print_value_cast(ctx_, *target_entry, rhs.front());
 }
