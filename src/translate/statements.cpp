@@ -7,6 +7,7 @@
 #include "translate/builtins.h"
 #include "translate/casts.h"
 #include "translate/labels.h"
+#include "translate/procedures.h"
 
 #include <algorithm>
 #include <vector>
@@ -174,6 +175,12 @@ void Statements::s_return(exp_list expr) {
             return;
         }
         ctx_.output.print("return(");
+        // The value is given to the function's result as to a variable of
+        // its type (a pointer result takes what it is given).
+        const procedure_frame* frame = ctx_.procedures.current();
+        if (frame && frame->entry && frame->entry->usage == usage::typed_procedure &&
+            !is_pointer(frame->entry->type_code) && !ss_embedded_assignment(expr, expr.cbegin()))
+            ss_print_value_cast(ctx_, *frame->entry, expr.front());
         ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
     });
