@@ -1,5 +1,7 @@
 #include "frontend/include_stack.h"
 
+#include "frontend/include_translation.h"
+
 #include "driver/context.h"
 #include "support/messages.h"
 
@@ -50,6 +52,11 @@ IncludeStack::include_result IncludeStack::i_push_include(const std::string& pat
     constexpr std::size_t path_capacity = 250;
     std::string name = ctx_.include_map.inc_map_path(path, path_capacity);
     std::vector<std::string> variants = ctx_.files.case_variants(name);
+    // The file of this very name may be where the include's C text goes,
+    // written by an earlier run (INC1.LIT gives inc1.lit beside it): the
+    // include is then read from its own spelling, never from that output.
+    if (variants.empty() && ctx_.files.same_file(name, i_include_output_path(ctx_, path)))
+        variants = ctx_.files.other_case_variants(name);
     if (variants.size() > 1) {
         s_fatal_include_ambiguous(ctx_, path, variants);
         return include_result::refused;

@@ -15,16 +15,6 @@ constexpr int include_not_found = 26;
 constexpr std::size_t include_text_capacity = 250;
 constexpr const char* directive_text = "d_irect.t";
 
-// Where the C text of an included file goes: the output directory the
-// include map gives for its directory (else include_dir), with the file's
-// own name.
-std::string include_output_path(const Context& ctx, const std::string& path, std::size_t dir_length) {
-    std::string out;
-    str_n_cat(out, include_text_capacity, i_include_dir(ctx, path.substr(0, dir_length)));
-    str_n_cat(out, include_text_capacity, path.substr(dir_length));
-    return out;
-}
-
 // The #include line goes into the including text as directive text, so it
 // keeps the place the $INCLUDE had among the remarks.
 bool print_include_line(Context& ctx, const std::string& path, std::size_t dir_length) {
@@ -43,22 +33,30 @@ bool print_include_line(Context& ctx, const std::string& path, std::size_t dir_l
 
 } // namespace
 
+std::string i_include_output_path(const Context& ctx, const std::string& path) {
+    const std::size_t dir_length = directory_length(path);
+    std::string out;
+    str_n_cat(out, include_text_capacity, i_include_dir(ctx, path.substr(0, dir_length)));
+    str_n_cat(out, include_text_capacity, path.substr(dir_length));
+    return out;
+}
+
 void dv_include_state(Context& ctx, const std::string& path) {
     const std::size_t dir_length = directory_length(path);
     if (!ctx.blocks.b_in_procedure() && !print_include_line(ctx, path, dir_length)) return;
     // With -c the files included in a region known to be false stay
     // untranslated.
     if (ctx.directives.if_state == 0 && ctx.options.cond_include_flag) return;
-    s_inc_state(ctx, path, dir_length);
+    s_inc_state(ctx, path);
 }
 
-bool s_inc_state(Context& ctx, const std::string& path, std::size_t dir_length) {
+bool s_inc_state(Context& ctx, const std::string& path) {
     const bool in_procedure = ctx.blocks.b_in_procedure();
     if (!in_procedure) {
         dd_flush_simple_dec(ctx, ordinary_pending);
         ctx.remarks.r_flush_remarks();
     }
-    const std::string output = include_output_path(ctx, path, dir_length);
+    const std::string output = i_include_output_path(ctx, path);
     switch (ctx.includes.i_push_include(path, true)) {
     case IncludeStack::include_result::opened:
         break;

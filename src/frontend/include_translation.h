@@ -14,8 +14,13 @@ class Context;
 // The $INCLUDE directive with its path as the parser assembled it.
 void dv_include_state(Context& ctx, const std::string& path);
 
-// Opens an included file for translation; `dir_length` is the length of the
-// path's directory part. False when the file or its output cannot be opened.
-bool s_inc_state(Context& ctx, const std::string& path, std::size_t dir_length);
+// Where the C text of an included file goes: the output directory the
+// include map gives for its directory (else include_dir), with the file's
+// own name.
+std::string i_include_output_path(const Context& ctx, const std::string& path);
+
+// Opens an included file for translation. False when the file or its
+// output cannot be opened.
+bool s_inc_state(Context& ctx, const std::string& path);
 
 } // namespace xlatr

@@ -173,10 +173,15 @@ std::optional<std::string> FileLayer::read(std::string_view name) const {
 }
 
 std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
+    std::error_code ec;
+    if (std::filesystem::exists(resolve(name), ec)) return {};
+    return other_case_variants(name);
+}
+
+std::vector<std::string> FileLayer::other_case_variants(std::string_view name) const {
     std::vector<std::string> variants;
     std::error_code ec;
     const std::filesystem::path path = resolve(name);
-    if (std::filesystem::exists(path, ec)) return variants;
     const std::size_t dir_length =
         name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
     auto lower = [](std::string text) {
@@ -189,7 +194,7 @@ std::vector<std::string> FileLayer::case_variants(std::string_view name) const {
     if (dir.empty()) dir = ".";
     for (const auto& item : std::filesystem::directory_iterator(dir, ec)) {
         const std::string file = item.path().filename().string();
-        if (lower(file) == wanted && !item.is_directory(ec))
+        if (lower(file) == wanted && file != name.substr(dir_length) && !item.is_directory(ec))
             variants.push_back(std::string(name.substr(0, dir_length)) + file);
     }
     std::sort(variants.begin(), variants.end());

@@ -86,6 +86,8 @@ class FileLayer {
     // real file name; empty when `name` itself exists or the directory
     // cannot be listed.
     std::vector<std::string> case_variants(std::string_view name) const;
+    // The same, listed also when `name` itself exists, without it.
+    std::vector<std::string> other_case_variants(std::string_view name) const;
     // Real outputs are assembled in memory and reach the disk whole, so that
     // a reader (another run of a parallel build) never sees half a file.
     // create() opens with "w" (empty) or "a" (keeping the text so far, or the

@@ -1,0 +1,14 @@
+#include	 "builtin.h"
+
+
+#include "defs.lit"
+static BYTE   x;
+
+
+
+main()
+{
+   x = LIMIT;
+}
+
+
