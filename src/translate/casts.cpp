@@ -28,6 +28,13 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.printf(" %s *)", space.c_str());
 }
 
+// "(WORD  )": the cast to a number type.
+void number_cast(Context& ctx, const sym_entry& target) {
+    ctx.output.print("(");
+    dd_basic_type_dec(ctx, target.type_code);
+    ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+}
+
 } // namespace
 
 std::string ss_mem_space(const Context& ctx, const sym_entry& entry) {
@@ -54,9 +61,7 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& 
     // A string's location is a BYTE pointer already; a WORD takes it as a
     // number.
     if (source.kind == exp_string && !is_pointer(target.type_code)) {
-        ctx.output.print("(");
-        dd_basic_type_dec(ctx, target.type_code);
-        ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+        number_cast(ctx, target);
         return;
     }
     if (source.kind != exp_identifier) return;
@@ -67,10 +72,7 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& 
     }
     // A location needs the cast even of a name declared only as it is
     // printed (MEMORY).
-    if (!source.loc_flag && !(source_entry && is_pointer(source_entry->type_code))) return;
-    ctx.output.print("(");
-    dd_basic_type_dec(ctx, target.type_code);
-    ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+    if (source.loc_flag || (source_entry && is_pointer(source_entry->type_code))) number_cast(ctx, target);
 }
 
 void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters) {
