@@ -51,13 +51,12 @@ std::string ss_mem_space(const Context& ctx, const sym_entry& entry) {
     }
 }
 
-bool ss_embedded_assignment(const exp_list& list, exp_list::const_iterator first) {
-    const auto next = first == list.end() ? list.end() : std::next(first);
-    return next != list.end() && next->kind == exp_operator && next->op == op_assign;
-}
-
-void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& source) {
-    if (target.type_code == type_code::none) return;
+void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& list,
+                         exp_list::const_iterator first) {
+    if (first == list.end() || target.type_code == type_code::none) return;
+    const auto next = std::next(first);
+    if (next != list.end() && next->kind == exp_operator && next->op == op_assign) return;
+    const exp_node& source = *first;
     // A string's location is a BYTE pointer already; a WORD takes it as a
     // number.
     if (source.kind == exp_string && !is_pointer(target.type_code)) {
@@ -79,23 +78,10 @@ void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entr
     // The casts are chosen by each argument's first node as written, before
     // the printer rewrites the list for the truth rules.
     std::vector<std::string> prefixes;
-    bool item_starts = true;
-    int depth = 0;
-    for (auto node = args.cbegin(); node != args.cend(); ++node) {
-        if (item_starts && prefixes.size() < parameters.size()) {
-            std::string& prefix = prefixes.emplace_back();
-            OutputCapture capture(ctx.output, prefix);
-            if (!ss_embedded_assignment(args, node))
-                ss_print_value_cast(ctx, parameters[prefixes.size() - 1], *node);
-        }
-        item_starts = false;
-        if (node->kind != exp_operator) continue;
-        if (node->op == op_open)
-            ++depth;
-        else if (node->op == op_close)
-            --depth;
-        else if (node->op == op_comma && depth == 0)
-            item_starts = true;
+    for (exp_list::const_iterator first : ee_item_starts(args, parameters.size())) {
+        std::string& prefix = prefixes.emplace_back();
+        OutputCapture capture(ctx.output, prefix);
+        ss_print_value_cast(ctx, parameters[prefixes.size() - 1], args, first);
     }
     ee_print_items(ctx, args, ee_value, prefixes);
 }

@@ -18,13 +18,12 @@ struct sym_entry;
 // The memory-space word of a cast to the type of `entry`.
 std::string ss_mem_space(const Context& ctx, const sym_entry& entry);
 
-// Whether the value starting at `first` is an embedded assignment (P := .W),
-// whose target a cast in front would turn into no lvalue.
-bool ss_embedded_assignment(const exp_list& list, exp_list::const_iterator first);
-
-// Prints the cast that the value whose first node is `source` needs to be
-// given to `target`, or nothing (also for a target of no type).
-void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_node& source);
+// Prints the cast that the value of `list` starting at `first` needs to be
+// given to `target`, chosen by that first node; nothing for a target of no
+// type, and nothing for an embedded assignment (P := .W), whose target a
+// cast in front would turn into no lvalue.
+void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& list,
+                         exp_list::const_iterator first);
 
 // Prints a call's argument list, each argument cast as for the parameter
 // it is given to; `parameters` may be shorter than the list (or empty).

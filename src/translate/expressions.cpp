@@ -687,22 +687,30 @@ void ee_print_exp(Context& ctx, exp_list& list, int mode) {
     ee_print_items(ctx, list, mode, {});
 }
 
+std::vector<exp_list::const_iterator> ee_item_starts(const exp_list& list, std::size_t most) {
+    std::vector<exp_list::const_iterator> starts;
+    if (most == 0 || list.empty()) return starts;
+    starts.push_back(list.begin());
+    int depth = 0;
+    for (auto node = list.begin(); node != list.end() && starts.size() < most; ++node) {
+        if (node->kind != exp_operator) continue;
+        if (node->op == op_open || node->op == op_gen_open)
+            ++depth;
+        else if (node->op == op_close || node->op == op_gen_close)
+            --depth;
+        else if (node->op == op_comma && depth == 0 && std::next(node) != list.end())
+            starts.push_back(std::next(node));
+    }
+    return starts;
+}
+
 void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes) {
     if (!list_is_rewritten(list)) ee_logical_pass(list, mode);
+    const std::vector<exp_list::const_iterator> starts = ee_item_starts(list, item_prefixes.size());
     std::size_t item = 0;
-    int depth = 0;
-    bool item_starts = true;
     for (auto node = list.begin(); node != list.end(); ++node) {
-        if (item_starts && item < item_prefixes.size()) ctx.output.print(item_prefixes[item]);
-        item_starts = false;
-        if (node->kind == exp_operator) {
-            if (node->op == op_open || node->op == op_gen_open)
-                ++depth;
-            else if (node->op == op_close || node->op == op_gen_close)
-                --depth;
-            else if (node->op == op_comma && depth == 0)
-                item_starts = ++item < item_prefixes.size();
-        }
+        if (item < starts.size() && exp_list::const_iterator(node) == starts[item])
+            ctx.output.print(item_prefixes[item++]);
         if (in_location_difference(list, node)) ctx.output.print("(WORD)");
         ee_parse_exp_node(ctx, *node);
     }

@@ -131,6 +131,8 @@ void ee_print_exp(Context& ctx, exp_list& list, int mode);
 // The same, printing item_prefixes[i] where the list's i-th comma-separated
 // item starts (an item without a prefix gets nothing).
 void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes);
+// Where the list's comma-separated items start, the first `most` of them.
+std::vector<exp_list::const_iterator> ee_item_starts(const exp_list& list, std::size_t most);
 void ee_parse_exp_node(Context& ctx, exp_node& node);
 void ee_type_op(Context& ctx, int op);
 void ee_print_num_val(Context& ctx, const value_node& value);

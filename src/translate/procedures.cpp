@@ -275,7 +275,6 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
     if (!params.empty()) {
         mark_parameters(ctx, params);
         dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
-        record_parameters(ctx, frame, params);
     }
     if (pending) {
         if (!frame.proc_external) {
@@ -295,7 +294,6 @@ void p_func_parms_ansi(Context& ctx, procedure_frame& frame) {
 void p_func_parms_knr(Context& ctx, procedure_frame& frame) {
     if (!frame.proc_params.empty()) {
         mark_parameters(ctx, frame.proc_params);
-        record_parameters(ctx, frame, frame.proc_params);
         if (!frame.proc_external) {
             dd_flush_simple_dec(ctx, parameter_pending);
             indent_print(ctx, "{\n");
@@ -500,6 +498,7 @@ bool p_declare_procedure(Context& ctx, const std::string& name, name_list params
 void p_func_parms(Context& ctx) {
     procedure_frame* frame = ctx.procedures.current();
     if (!frame) return;
+    if (!frame->proc_params.empty()) record_parameters(ctx, *frame, frame->proc_params);
     if (ctx.options.ansi_flag)
         p_func_parms_ansi(ctx, *frame);
     else

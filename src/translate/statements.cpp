@@ -179,8 +179,8 @@ void Statements::s_return(exp_list expr) {
         // its type (a pointer result takes what it is given).
         const procedure_frame* frame = ctx_.procedures.current();
         if (frame && frame->entry && frame->entry->usage == usage::typed_procedure &&
-            !is_pointer(frame->entry->type_code) && !ss_embedded_assignment(expr, expr.cbegin()))
-            ss_print_value_cast(ctx_, *frame->entry, expr.front());
+            !is_pointer(frame->entry->type_code))
+            ss_print_value_cast(ctx_, *frame->entry, expr, expr.cbegin());
         ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
     });
@@ -338,9 +338,8 @@ void Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
         if (rhs.front().kind == exp_identifier && target.member_args.empty()) member_target_cast(target);
         return;
     }
-    if (ss_embedded_assignment(rhs, rhs.cbegin())) return;
     if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
-        ss_print_value_cast(ctx_, *target_entry, rhs.front());
+        ss_print_value_cast(ctx_, *target_entry, rhs, rhs.cbegin());
 }
 
 // A pointer member receives any address as a plain character pointer.
