@@ -28,10 +28,20 @@ element_end skip_element(Scanner& scanner, int code) {
     }
 }
 
-// Reads on to the next DECLARE; false at the end of all input.
-bool find_declare(Scanner& scanner) {
+// Reads on to the next DECLARE; false at the end of all input. On the way
+// it notes the names defined as labels ("name:" in front of anything but
+// PROCEDURE).
+bool find_declare(Context& ctx) {
+    Scanner& scanner = ctx.scanner;
+    std::string name;
+    int previous = 0;
+    bool label_pending = false;
     for (;;) {
         int code = scanner.s_next_token();
+        if (label_pending && code != tok::PROCEDURE) ctx.labels.note_definition(name);
+        label_pending = previous == tok::IDENTIFIER && code == ':';
+        if (code == tok::IDENTIFIER) name.assign(scanner.token().value.text);
+        previous = code;
         if (code == tok::DECLARE) return true;
         if (code == tok::END_OF_INPUT) return false;
         scanner.s_free_token(code);
@@ -72,7 +82,7 @@ element_end read_element(Context& ctx) {
 } // namespace
 
 void s_first_pass(Context& ctx) {
-    while (find_declare(ctx.scanner)) {
+    while (find_declare(ctx)) {
         if (!ctx.symbols.h_alloc_declare_block())
             ctx.messages.log_printf("%s: INTERNAL - local first pass: alloc declare failed in line %d\n",
                                     ctx.message_file(), ctx.s_current_line());

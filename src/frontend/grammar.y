@@ -727,7 +727,7 @@ location_reference
     : location_operator variable_reference
         {
             $$ = $2;
-            if ($$ && !$$->empty()) $$->front().loc_flag = 1;
+            if ($$ && !$$->empty() && !lb_label_location(ctx, *$$)) $$->front().loc_flag = 1;
         }
     | location_operator '(' string_list ')' { $$ = keep(ctx, e_str_loc_ref(take(ctx, $3))); }
     ;

@@ -2,6 +2,7 @@
 
 #include "driver/context.h"
 #include "support/strings.h"
+#include "translate/expressions.h"
 #include "translate/procedures.h"
 
 #include <algorithm>
@@ -72,6 +73,39 @@ std::string Labels::spelling_for(std::string_view name) const {
     for (const std::string& spelling : goto_spellings_)
         if (same_plm_name(spelling, name)) return spelling;
     return std::string(name);
+}
+
+namespace {
+
+std::string folded(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        c = ascii_lower(c);
+    return key;
+}
+
+} // namespace
+
+void Labels::note_definition(std::string_view name) {
+    definitions_.insert(folded(name));
+}
+
+bool Labels::defined_in_code(std::string_view name) const {
+    return definitions_.count(folded(name)) != 0;
+}
+
+bool lb_label_location(Context& ctx, exp_list& reference) {
+    if (reference.size() != 1) return false;
+    const exp_node& node = reference.front();
+    if (node.kind != exp_identifier || !node.args.empty() || !node.member.empty()) return false;
+    // A name declared as something else here is not the label; one not
+    // declared yet may be a label defined further on.
+    const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+    if (entry ? entry->usage != usage::label : !ctx.labels.defined_in_code(node.name)) return false;
+    ctx.messages.log_printf("%s: warning! location of label \"%s\" has no C form, 0 is used in line %d\n",
+                            ctx.message_file(), node.name.c_str(), ctx.s_current_line());
+    reference = e_get_word_const(ctx, val_decimal, 0);
+    return true;
 }
 
 void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode) {

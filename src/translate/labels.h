@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace xlatr {
@@ -37,8 +38,16 @@ class Labels {
     };
     std::vector<early_goto> early_gotos;
 
+    // The first pass notes every name defined as a label in the code
+    // ("name:"), so that a location taken before the definition is known
+    // to be one of a label.
+    void note_definition(std::string_view name);
+    bool defined_in_code(std::string_view name) const;
+
   private:
     std::vector<std::string> goto_spellings_;
+    // Case-folded C spellings.
+    std::unordered_set<std::string> definitions_;
 };
 
 // Declares (defined 0) or defines in the code (defined 1) a label of mode
@@ -50,6 +59,11 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
 // declaration, a PUBLIC group writes the jump function of every name, also of
 // one declared before.
 void lb_insert_factored_labs(Context& ctx, var_list list, scope_code mode);
+
+// The location of a name without subscript or member that is a label here
+// (declared, or defined anywhere in the code) has no C form: `reference`
+// becomes the number 0, with a warning, and true is returned.
+bool lb_label_location(Context& ctx, exp_list& reference);
 
 // The C name of a label: the spelling of its first declaration or
 // definition, whatever spelling of the PL/M name `name` uses.
