@@ -30,8 +30,9 @@ element_end skip_element(Scanner& scanner, int code) {
 
 // Reads on to the next DECLARE; false at the end of all input. On the way
 // it notes the names defined as labels ("name:" in front of anything but
-// PROCEDURE).
-bool find_declare(Context& ctx) {
+// PROCEDURE). The first "name:" of the unit names the module, which is no
+// label: `module_head` is true until it is met.
+bool find_declare(Context& ctx, bool& module_head) {
     Scanner& scanner = ctx.scanner;
     std::string name;
     int previous = 0;
@@ -39,7 +40,8 @@ bool find_declare(Context& ctx) {
     for (;;) {
         int code = scanner.s_next_token();
         if (label_pending && code != tok::PROCEDURE) ctx.labels.note_definition(name);
-        label_pending = previous == tok::IDENTIFIER && code == ':';
+        label_pending = previous == tok::IDENTIFIER && code == ':' && !module_head;
+        if (previous == tok::IDENTIFIER && code == ':') module_head = false;
         if (code == tok::IDENTIFIER) name.assign(scanner.token().value.text);
         previous = code;
         if (code == tok::DECLARE) return true;
@@ -82,7 +84,8 @@ element_end read_element(Context& ctx) {
 } // namespace
 
 void s_first_pass(Context& ctx) {
-    while (find_declare(ctx)) {
+    bool module_head = true;
+    while (find_declare(ctx, module_head)) {
         if (!ctx.symbols.h_alloc_declare_block())
             ctx.messages.log_printf("%s: INTERNAL - local first pass: alloc declare failed in line %d\n",
                                     ctx.message_file(), ctx.s_current_line());
