@@ -116,12 +116,17 @@ bool holds_location(const exp_list& item) {
 // The C text of `item` stored into an element of type `code`, cast as an
 // assignment casts a location.
 std::string stored_value(Context& ctx, type_code code, exp_list item) {
-    std::string text = "(";
+    item_casts casts;
+    casts.later_locations = "(";
     {
-        OutputCapture capture(ctx.output, text);
+        OutputCapture capture(ctx.output, casts.later_locations);
         dd_basic_type_dec(ctx, code);
         ctx.output.printf(" %s)", dd_mem_space(ctx, space_none));
-        ee_print_exp(ctx, item, ee_value);
+    }
+    std::string text = casts.later_locations;
+    {
+        OutputCapture capture(ctx.output, text);
+        ee_print_items(ctx, item, ee_value, {casts});
     }
     return text;
 }

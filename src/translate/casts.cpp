@@ -28,6 +28,18 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.printf(" %s *)", space.c_str());
 }
 
+bool is_whole_number(type_code code) {
+    switch (code) {
+    case type_code::byte_type:
+    case type_code::word_type:
+    case type_code::dword_type:
+    case type_code::integer_type:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // "(WORD  )": the cast to a number type.
 void number_cast(Context& ctx, const sym_entry& target) {
     ctx.output.print("(");
@@ -74,16 +86,35 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
     if (source.loc_flag || (source_entry && is_pointer(source_entry->type_code))) number_cast(ctx, target);
 }
 
-void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters) {
-    // The casts are chosen by each argument's first node as written, before
-    // the printer rewrites the list for the truth rules.
-    std::vector<std::string> prefixes;
-    for (exp_list::const_iterator first : ee_item_starts(args, parameters.size())) {
-        std::string& prefix = prefixes.emplace_back();
-        OutputCapture capture(ctx.output, prefix);
-        ss_print_value_cast(ctx, parameters[prefixes.size() - 1], args, first);
+item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
+                          exp_list::const_iterator first) {
+    item_casts casts;
+    {
+        OutputCapture capture(ctx.output, casts.first);
+        ss_print_value_cast(ctx, target, list, first);
     }
-    ee_print_items(ctx, args, ee_value, prefixes);
+    // The value of an embedded assignment (P := 2 + .W) goes to its own
+    // target first.
+    const auto next = first == list.end() ? first : std::next(first);
+    const bool embedded = next != list.end() && next->kind == exp_operator && next->op == op_assign;
+    if (!embedded && is_whole_number(target.type_code)) {
+        OutputCapture capture(ctx.output, casts.later_locations);
+        number_cast(ctx, target);
+    }
+    return casts;
+}
+
+void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list) {
+    ee_print_items(ctx, list, ee_value, {ss_value_casts(ctx, target, list, list.cbegin())});
+}
+
+void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters) {
+    // The casts are chosen by each argument's nodes as written, before the
+    // printer rewrites the list for the truth rules.
+    std::vector<item_casts> casts;
+    for (exp_list::const_iterator first : ee_item_starts(args, parameters.size()))
+        casts.push_back(ss_value_casts(ctx, parameters[casts.size()], args, first));
+    ee_print_items(ctx, args, ee_value, casts);
 }
 
 } // namespace xlatr

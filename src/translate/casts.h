@@ -25,6 +25,15 @@ std::string ss_mem_space(const Context& ctx, const sym_entry& entry);
 void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& list,
                          exp_list::const_iterator first);
 
+// The casts of a value given to `target` whose nodes start at `first`:
+// the cast chosen by that first node, and for a whole-number target the
+// cast of each later location in the value (`2 + .BUF` adds numbers).
+item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
+                          exp_list::const_iterator first);
+
+// Prints `list` as a value given to `target`, with those casts.
+void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list);
+
 // Prints a call's argument list, each argument cast as for the parameter
 // it is given to; `parameters` may be shorter than the list (or empty).
 void ss_print_arguments(Context& ctx, exp_list& args, const std::vector<sym_entry>& parameters);

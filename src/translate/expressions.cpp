@@ -704,14 +704,25 @@ std::vector<exp_list::const_iterator> ee_item_starts(const exp_list& list, std::
     return starts;
 }
 
-void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes) {
+void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<item_casts>& casts) {
     if (!list_is_rewritten(list)) ee_logical_pass(list, mode);
-    const std::vector<exp_list::const_iterator> starts = ee_item_starts(list, item_prefixes.size());
+    const std::vector<exp_list::const_iterator> starts = ee_item_starts(list, casts.size());
     std::size_t item = 0;
+    const item_casts* current = nullptr;
+    // Whether the current item's first node as written is behind: the
+    // printer's own parentheses come before it.
+    bool past_first = false;
     for (auto node = list.begin(); node != list.end(); ++node) {
-        if (item < starts.size() && exp_list::const_iterator(node) == starts[item])
-            ctx.output.print(item_prefixes[item++]);
-        if (in_location_difference(list, node)) ctx.output.print("(WORD)");
+        if (item < starts.size() && exp_list::const_iterator(node) == starts[item]) {
+            current = &casts[item++];
+            ctx.output.print(current->first);
+            past_first = false;
+        }
+        if (in_location_difference(list, node))
+            ctx.output.print("(WORD)");
+        else if (past_first && current && is_location(*node))
+            ctx.output.print(current->later_locations);
+        if (!is_generated(*node)) past_first = true;
         ee_parse_exp_node(ctx, *node);
     }
 }

@@ -128,9 +128,17 @@ bool e_is_negative(Context& ctx, const exp_node& node);
 // Printing, to the current output stream. `list` may be rewritten (once: a
 // list that holds generated operators is printed as it is).
 void ee_print_exp(Context& ctx, exp_list& list, int mode);
-// The same, printing item_prefixes[i] where the list's i-th comma-separated
-// item starts (an item without a prefix gets nothing).
-void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<std::string>& item_prefixes);
+// The casts of one comma-separated item of a list: `first` where the item
+// starts, `later_locations` before each location in it after its first
+// node (outside subscripts and argument lists, which are values of their
+// own), so that `2 + .BUF` given to a WORD adds numbers.
+struct item_casts {
+    std::string first;
+    std::string later_locations;
+};
+// The same, printing the casts of the list's i-th item as it goes (an item
+// without casts gets none).
+void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<item_casts>& casts);
 // Where the list's comma-separated items start, the first `most` of them.
 std::vector<exp_list::const_iterator> ee_item_starts(const exp_list& list, std::size_t most);
 void ee_parse_exp_node(Context& ctx, exp_node& node);

@@ -119,8 +119,7 @@ void Statements::s_assign(exp_list lhs, exp_list rhs) {
         ss_order_targets(lhs);
         ee_print_exp(ctx_, lhs, ee_value);
         ctx_.output.print(" = ");
-        ss_cast_pointers(lhs, rhs);
-        ee_print_exp(ctx_, rhs, ee_value);
+        ee_print_items(ctx_, rhs, ee_value, {ss_cast_pointers(lhs, rhs)});
         ctx_.output.print(";\n");
     });
 }
@@ -180,8 +179,9 @@ void Statements::s_return(exp_list expr) {
         const procedure_frame* frame = ctx_.procedures.current();
         if (frame && frame->entry && frame->entry->usage == usage::typed_procedure &&
             !is_pointer(frame->entry->type_code))
-            ss_print_value_cast(ctx_, *frame->entry, expr, expr.cbegin());
-        ee_print_exp(ctx_, expr, ee_value);
+            ss_print_value(ctx_, *frame->entry, expr);
+        else
+            ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
     });
 }
@@ -331,21 +331,33 @@ void Statements::s_label(const std::string& name) {
 
 // ---------------------------------------------------------- pointer casts
 
-void Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
-    if (lhs.empty() || rhs.empty() || lhs.front().kind != exp_identifier) return;
+item_casts Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
+    if (lhs.empty() || rhs.empty() || lhs.front().kind != exp_identifier) return {};
     const exp_node& target = lhs.front();
-    if (!target.member.empty()) {
-        if (rhs.front().kind == exp_identifier && target.member_args.empty()) member_target_cast(target);
-        return;
-    }
+    if (!target.member.empty()) return member_target_casts(target, rhs);
     if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
-        ss_print_value_cast(ctx_, *target_entry, rhs, rhs.cbegin());
+        return ss_value_casts(ctx_, *target_entry, rhs, rhs.cbegin());
+    return {};
 }
 
-// A pointer member receives any address as a plain character pointer.
-void Statements::member_target_cast(const exp_node& target) {
+// A pointer member receives any address as a plain character pointer; a
+// member of a number type takes a value as a variable of its type does, in
+// the memory space of its structure.
+item_casts Statements::member_target_casts(const exp_node& target, const exp_list& rhs) {
     const sym_entry* member = ctx_.symbols.h_lookup(target.name + "." + target.member);
-    if (member && member->usage == usage::pointer_scalar) ctx_.output.print("(char *)");
+    if (!member) return {};
+    if (member->usage == usage::pointer_scalar) {
+        item_casts casts;
+        if (rhs.front().kind == exp_identifier && target.member_args.empty()) casts.first = "(char *)";
+        return casts;
+    }
+    const sym_entry* structure = ctx_.symbols.h_lookup(target.name);
+    if (!structure) return {};
+    sym_entry as_variable;
+    as_variable.type_code = member->type_code;
+    as_variable.memory_space = structure->memory_space;
+    as_variable.initialisation_kind = structure->initialisation_kind;
+    return ss_value_casts(ctx_, as_variable, rhs, rhs.cbegin());
 }
 
 } // namespace xlatr

@@ -56,8 +56,9 @@ class Statements {
     // form for a DO block, which may stand inside other simple DO blocks.
     void ss_statement_prologue(bool simple_do);
 
-    // The cast printed between " = " and the right-hand side.
-    void ss_cast_pointers(const exp_list& lhs, const exp_list& rhs);
+    // The casts of the right-hand side: the one printed between " = " and
+    // it, and the one of each later location in it.
+    item_casts ss_cast_pointers(const exp_list& lhs, const exp_list& rhs);
 
   private:
     void ss_main_rule(bool simple_do);
@@ -66,7 +67,7 @@ class Statements {
     template <typename Print>
     void single_statement(Print print_text);
     void print_indirect_call(exp_list& callee, exp_list& args);
-    void member_target_cast(const exp_node& target);
+    item_casts member_target_casts(const exp_node& target, const exp_list& rhs);
     void close_block(const std::string& label);
 
     Context& ctx_;
