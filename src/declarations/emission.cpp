@@ -217,6 +217,30 @@ bool dd_flush_Ansi_simple_dec(Context& ctx, int sign, std::string_view name) {
     return true;
 }
 
+namespace {
+
+// Arrays and structures are initialised in braces.
+bool takes_braces(const sym_entry& entry) {
+    return entry.usage == usage::array_variable || entry.usage == usage::structure_variable;
+}
+
+// Elements wider than a byte take a string of two characters as one value.
+bool has_word_elements(const sym_entry& entry) {
+    return entry.type_code == type_code::word_type || entry.type_code == type_code::integer_type ||
+           entry.type_code == type_code::dword_type;
+}
+
+// The values of an initialiser, without " = ".
+void print_initial_values(Context& ctx, loc_var_attr& attrs, bool braces, bool word_elements) {
+    if (braces) print(ctx, "{ ");
+    ctx.expressions.ee_init_list_on(word_elements);
+    ee_print_exp(ctx, attrs.values, ee_value);
+    ctx.expressions.ee_init_list_off();
+    if (braces) print(ctx, " }");
+}
+
+} // namespace
+
 int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool continuation, bool in_union) {
     Declarations& declarations = ctx.declarations;
     if (!continuation) declarations.type_printed = false;
@@ -240,13 +264,8 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
     loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
     if (!in_union) {
         if (attrs) dd_take_initial_locations(ctx, *entry, attrs->values);
-        const bool braces =
-            entry->usage == usage::array_variable || entry->usage == usage::structure_variable;
-        const bool word_elements = entry->type_code == type_code::word_type ||
-                                   entry->type_code == type_code::integer_type ||
-                                   entry->type_code == type_code::dword_type;
-        dd_init_dec(ctx, attrs, braces, word_elements);
-    } else if (attrs && !attrs->values.empty()) {
+        dd_init_dec(ctx, attrs, takes_braces(*entry), has_word_elements(*entry));
+    } else if (attrs && !attrs->values.empty() && !dd_initialises_union(ctx, *entry)) {
         ctx.messages.log_printf("%s: warning: \"%s\" initialization in a union ignored\n", ctx.message_file(),
                                 entry->name.c_str());
     }
@@ -405,16 +424,21 @@ void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_eleme
     case data_values:
     case constant_values:
         print(ctx, " = ");
-        if (braces) print(ctx, "{ ");
-        ctx.expressions.ee_init_list_on(word_elements);
-        ee_print_exp(ctx, attrs->values, ee_value);
-        ctx.expressions.ee_init_list_off();
-        if (braces) print(ctx, " }");
+        print_initial_values(ctx, *attrs, braces, word_elements);
         break;
     default:
         no_case(ctx, "dd_init_dec", attrs->initialisation_kind);
         break;
     }
+}
+
+void dd_init_union(Context& ctx, sym_entry& target) {
+    loc_var_attr* attrs = target.attributes ? &*target.attributes : nullptr;
+    if (!attrs || attrs->values.empty()) return;
+    dd_take_initial_locations(ctx, target, attrs->values);
+    print(ctx, " = { ");
+    print_initial_values(ctx, *attrs, takes_braces(target), has_word_elements(target));
+    print(ctx, " }");
 }
 
 // ---------------------------------------------------------- structure types

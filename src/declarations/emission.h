@@ -113,6 +113,9 @@ void dd_struct_mem_dec(Context& ctx, struct_spec_list& members);
 // `word_elements`: the elements are wider than a byte, so a string of two
 // characters is one WORD value.
 void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_elements = false);
+// C initialises a union through its first member, the target of the
+// overlays: " = { values }" from the target's initial values, if any.
+void dd_init_union(Context& ctx, sym_entry& target);
 
 // Defines a structure type: prints its typedef at once and makes `name` an
 // entry of usage structure_type holding the members. Serves the generated

@@ -141,7 +141,10 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
     const bool local = ctx.blocks.b_in_procedure() && !(frame && frame->lifted);
     const Slots slots(ctx, entry);
     if (!slots.known()) return;
-    const std::string target = entry.lifted_name.empty() ? entry.name : entry.lifted_name;
+    // A union's first member is reached through the union.
+    const std::string target = !entry.union_name.empty() ? entry.access_path
+                               : entry.lifted_name.empty() ? entry.name
+                                                           : entry.lifted_name;
     std::vector<exp_list> items = d_initial_items(std::move(values));
     long position = 0;
     for (exp_list& item : items) {

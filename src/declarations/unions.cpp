@@ -387,8 +387,16 @@ bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     }
     ctx.output.o_indent_out();
     ctx.output.o_indent();
-    ctx.output.printf("} %s;\n", desc.name.c_str());
+    ctx.output.printf("} %s", desc.name.c_str());
+    if (sym_entry* target = desc.members.empty() ? nullptr : ctx.symbols.h_lookup(desc.members.front()))
+        dd_init_union(ctx, *target);
+    ctx.output.print(";\n");
     return ok;
+}
+
+bool dd_initialises_union(Context& ctx, const sym_entry& entry) {
+    const union_desc* desc = find_union(ctx, entry.union_name);
+    return desc && !desc->members.empty() && desc->members.front() == entry.name;
 }
 
 void dd_update_public(Context& ctx, union_desc& desc) {

@@ -68,6 +68,9 @@ bool dd_keep_union_mem(Context& ctx, std::string_view union_name, std::string_vi
 // printed.
 bool d_flush_unions(Context& ctx);
 bool dd_flush_single_union(Context& ctx, union_desc& desc);
+// Whether `entry` is the first member of its union, whose initial values
+// are the union's.
+bool dd_initialises_union(Context& ctx, const sym_entry& entry);
 // A union that holds a PUBLIC variable is named Un_ and that variable's name,
 // so that other modules can derive it; every member's access path follows.
 void dd_update_public(Context& ctx, union_desc& desc);
