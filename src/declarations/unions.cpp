@@ -369,9 +369,13 @@ bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     // between calls, those that share a union too. A union of module
     // variables that no PUBLIC variable names belongs to its module alone:
     // with external linkage, the Un1 of two modules linked together clash.
+    // Initial values are set once, also in a REENTRANT procedure or in a
+    // block of the main program.
+    sym_entry* target = desc.members.empty() ? nullptr : ctx.symbols.h_lookup(desc.members.front());
+    const bool initialised = target && has_initial_values(*target);
     const bool in_procedure = ctx.blocks.b_in_procedure();
     const bool file_scope = !in_procedure && ctx.statements.main_pending;
-    const bool is_static = in_procedure ? !p_in_reentrant(ctx) : file_scope && !desc.is_public;
+    const bool is_static = file_scope ? !desc.is_public : initialised || (in_procedure && !p_in_reentrant(ctx));
     ctx.output.print(is_static ? "static union {\n" : "union {\n");
     ctx.output.o_indent_in();
     bool ok = true;
@@ -388,8 +392,7 @@ bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     ctx.output.o_indent_out();
     ctx.output.o_indent();
     ctx.output.printf("} %s", desc.name.c_str());
-    if (sym_entry* target = desc.members.empty() ? nullptr : ctx.symbols.h_lookup(desc.members.front()))
-        dd_init_union(ctx, *target);
+    if (target) dd_init_union(ctx, *target);
     ctx.output.print(";\n");
     return ok;
 }
