@@ -12,7 +12,6 @@ namespace xlatr {
 namespace {
 
 constexpr int no_such_case = 5;
-constexpr std::uint16_t top_bit = 0x8000;
 
 // Prints the value of a numeric constant and records in its entry what the
 // expression printer later needs: whether it is real, and whether it is
@@ -23,8 +22,8 @@ void print_constant_value(Context& ctx, sym_entry& entry, const value_node& valu
     case val_octal:
     case val_decimal:
     case val_hex:
-        if (value.number & top_bit) entry.flag = 1;
-        entry.constant_value = static_cast<long>(value.number & 0xFFFFu);
+        if (is_negative_word(value.number)) entry.flag = 1;
+        entry.constant_value = static_cast<long>(value.number);
         [[fallthrough]];
     case val_character:
         ee_print_num_val(ctx, value);

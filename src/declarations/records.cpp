@@ -189,7 +189,7 @@ class ConstantEvaluator {
         }
         const exp_node& node = *it_++;
         if (node.kind == exp_constant && node.value.kind >= val_binary && node.value.kind <= val_hex)
-            return static_cast<long>(node.value.number & 0xFFFFu);
+            return static_cast<long>(node.value.number);
         if (node.kind != exp_identifier || !node.args.empty() || !node.member.empty()) return std::nullopt;
         const sym_entry* entry = ctx_.symbols.h_lookup(node.name);
         if (!entry || entry->usage != usage::constant || !entry->constant_value) return std::nullopt;

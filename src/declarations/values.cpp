@@ -15,7 +15,7 @@ value_node d_numeric_const(Context& ctx, int kind, std::uint32_t value) {
         s_error(ctx, 5);
         return node;
     }
-    node.number = static_cast<std::uint16_t>(value);
+    node.number = value;
     return node;
 }
 

@@ -30,15 +30,21 @@ enum val_kind : int {
 // cell; printers report it.
 struct value_node {
     int kind = val_decimal;
-    std::uint16_t number = 0;
+    std::uint32_t number = 0;
     double real = 0.0;
     std::string text;
 };
 
-// Whole-number constant of kind 1 to 4 (binary, octal, decimal, hex); the
-// value is cut to its low 16 bits. Any other kind reports message 5 and
-// leaves the number cell at 0.
+// Whole-number constant of kind 1 to 4 (binary, octal, decimal, hex). The
+// whole 32-bit value is kept: a DWORD constant above 0FFFFH is no 16-bit
+// number. Any other kind reports message 5 and leaves the number cell at 0.
 value_node d_numeric_const(Context& ctx, int kind, std::uint32_t value);
+
+// Whether a whole number reads as negative when taken as a 16-bit signed
+// number: one of 16 bits whose top bit is set (0FFFFH is -1).
+constexpr bool is_negative_word(std::uint32_t number) {
+    return number <= 0xFFFFu && (number & 0x8000u) != 0;
+}
 
 // Real constant; the scanner gives kind 5.
 value_node d_num_float_cn(int kind, double value);

@@ -612,7 +612,7 @@ bool e_is_negative(Context& ctx, const exp_node& node) {
     case exp_constant:
         if (node.value.kind == val_real) return node.value.real < 0;
         if (node.value.kind > val_hex) return false;
-        return static_cast<std::int16_t>(node.value.number) < 0;
+        return is_negative_word(node.value.number);
     case exp_operator:
         return node.op == op_minus || node.op == op_minus_reserved;
     case exp_identifier: {

@@ -133,8 +133,8 @@ TEST(Constructors, MultiplicationLeavesOutAFactorOfOneAndEmptyOperandsDrop) {
     TestRun run;
     EXPECT_EQ(shape(e_mult_exp(e_get_word_const(run.ctx, val_hex, 1), source("b"))),
               "op18 #1 op19 op13 op18 b op19");
-    // The cell keeps 16 bits: 65537 is 1.
-    EXPECT_TRUE(e_is_const_one(e_get_word_const(run.ctx, val_decimal, 65537).front()));
+    // The cell keeps the whole value: 65537 is no 1.
+    EXPECT_FALSE(e_is_const_one(e_get_word_const(run.ctx, val_decimal, 65537).front()));
     EXPECT_FALSE(e_is_const_one(e_get_word_const(run.ctx, val_decimal, 2).front()));
     EXPECT_TRUE(e_mult_exp({}, source("b")).empty());
     EXPECT_TRUE(e_mult_exp(source("a"), {}).empty());
@@ -168,6 +168,8 @@ TEST(Queries, IsNegative) {
     Printer p;
     EXPECT_TRUE(e_is_negative(p.ctx, e_get_word_const(p.ctx, val_hex, 0x8000).front()));
     EXPECT_FALSE(e_is_negative(p.ctx, e_get_word_const(p.ctx, val_hex, 0x7FFF).front()));
+    // A DWORD constant past 0FFFFH is no negative WORD.
+    EXPECT_FALSE(e_is_negative(p.ctx, e_get_word_const(p.ctx, val_hex, 0x18000).front()));
     EXPECT_TRUE(e_is_negative(p.ctx, e_get_op(op_minus_reserved).front()));
     EXPECT_FALSE(e_is_negative(p.ctx, e_get_op(op_plus).front()));
 
@@ -190,7 +192,7 @@ TEST(Constants, EdgesOfTheirPrintedForms) {
     Printer p;
     EXPECT_EQ(p.print(e_get_word_const(p.ctx, val_binary, 0)), "00");
     EXPECT_EQ(p.print(e_get_word_const(p.ctx, val_octal, 8)), "010");
-    EXPECT_EQ(p.print(e_get_word_const(p.ctx, val_hex, 0x12345)), "0X2345");
+    EXPECT_EQ(p.print(e_get_word_const(p.ctx, val_hex, 0x12345)), "0X12345");
     EXPECT_EQ(p.print(e_create_const(d_num_float_cn(val_real, 1e20))), "1e+20");
     value_node character;
     character.kind = val_character;

@@ -11,7 +11,7 @@
 
 #define	DECD	25
 
-#define	WRAP	4464
+#define	WRAP	70000
 
 #define	HALF	10.5
 
