@@ -17,6 +17,7 @@ import collections
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -125,7 +126,10 @@ def run_module(module, xlatr, cc, table, index, options, keep=None):
         stderr = run.stderr.decode("latin-1")
         messages = messages_of(stderr)
         if run.returncode != 0:
-            return "translate", messages, messages
+            # The first message that made the run fail leads; warnings and
+            # notes before it did not.
+            failing = [m for m in messages if "fatal" in m or "ERROR" in m]
+            return "translate", failing + [m for m in messages if m not in failing], messages
         c_file = os.path.join("out", os.path.splitext(name)[0] + ".c")
         if not os.path.exists(os.path.join(work, c_file)):
             return "translate", messages + ["no C file"], messages
@@ -187,4 +191,6 @@ def main():
 
 
 if __name__ == "__main__":
+    # Piped into head, the listing just stops.
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     sys.exit(main())
