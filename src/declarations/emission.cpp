@@ -263,7 +263,10 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
 
     loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
     if (!in_union) {
-        if (attrs) dd_take_initial_locations(ctx, *entry, attrs->values);
+        if (attrs) {
+            dd_take_initial_locations(ctx, *entry, attrs->values);
+            dd_mark_word_pairs(ctx, *entry, attrs->values);
+        }
         dd_init_dec(ctx, attrs, takes_braces(*entry), has_word_elements(*entry));
     } else if (attrs && !attrs->values.empty() && !dd_initialises_union(ctx, *entry)) {
         ctx.messages.log_printf("%s: warning: \"%s\" initialization in a union ignored\n", ctx.message_file(),
@@ -436,6 +439,7 @@ void dd_init_union(Context& ctx, sym_entry& target) {
     loc_var_attr* attrs = target.attributes ? &*target.attributes : nullptr;
     if (!attrs || attrs->values.empty()) return;
     dd_take_initial_locations(ctx, target, attrs->values);
+    dd_mark_word_pairs(ctx, target, attrs->values);
     print(ctx, " = { ");
     print_initial_values(ctx, *attrs, takes_braces(target), has_word_elements(target));
     print(ctx, " }");

@@ -167,6 +167,26 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
         d_append_item(values, std::move(item));
 }
 
+void dd_mark_word_pairs(Context& ctx, const sym_entry& entry, exp_list& values) {
+    if (entry.type_code != type_code::structure_type || values.empty()) return;
+    const Slots slots(ctx, entry);
+    if (!slots.known()) return;
+    std::vector<exp_list> items = d_initial_items(std::move(values));
+    long position = 0;
+    for (exp_list& item : items) {
+        std::optional<Slot> slot = slots.at(position);
+        if (!slot) break;
+        position += d_item_weight(item, slot->code);
+        const bool wide = slot->code == type_code::word_type || slot->code == type_code::dword_type ||
+                          slot->code == type_code::integer_type;
+        if (wide && item.size() == 1 && item.front().kind == exp_constant &&
+            item.front().value.kind == val_string && item.front().value.text.size() == 2)
+            item.front().value.word_pair = true;
+    }
+    for (exp_list& item : items)
+        d_append_item(values, std::move(item));
+}
+
 void dd_store_local_locations(Context& ctx) {
     const std::vector<std::string> assignments = ctx.declarations.initial_locations.take_local();
     if (assignments.empty()) return;

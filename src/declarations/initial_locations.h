@@ -45,6 +45,11 @@ class InitialLocations {
 // variable lives at file scope, else for its procedure's function.
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values);
 
+// Marks each string of two characters among the initial values of a
+// structure variable that falls on a member wider than a byte as one value
+// (value_node::word_pair), as the initial values of a WORD array take it.
+void dd_mark_word_pairs(Context& ctx, const sym_entry& entry, exp_list& values);
+
 // After a procedure's declarations: the statements that store the
 // locations of its locals' initial values, guarded so that they run at the
 // first call only, as PL/M sets initial values once.

@@ -33,6 +33,10 @@ struct value_node {
     std::uint32_t number = 0;
     double real = 0.0;
     std::string text;
+    // A string of two characters given to an element wider than a byte (a
+    // WORD member of a structure): one value, the first character its high
+    // byte.
+    bool word_pair = false;
 };
 
 // Whole-number constant of kind 1 to 4 (binary, octal, decimal, hex). The

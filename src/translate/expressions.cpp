@@ -384,11 +384,12 @@ void print_real(Context& ctx, double real) {
     ctx.output.print(printed);
 }
 
-void print_string_chars(Context& ctx, const std::string& text) {
+void print_string_chars(Context& ctx, const value_node& value) {
+    const std::string& text = value.text;
     const bool in_value = ctx.expressions.init_list_mode() == 0;
     // Two characters used as a number are a WORD, the first one its high
     // byte: 'YB' is 5942H. So are they in the initial values of a WORD.
-    if (text.size() == 2 && (in_value || ctx.expressions.word_elements())) {
+    if (text.size() == 2 && (in_value || ctx.expressions.word_elements() || value.word_pair)) {
         ctx.output.print("((");
         print_char_constant(ctx, text[0]);
         ctx.output.print("<<8)|");
@@ -778,7 +779,7 @@ void ee_print_num_val(Context& ctx, const value_node& value) {
         print_real(ctx, value.real);
         break;
     case val_string:
-        print_string_chars(ctx, value.text);
+        print_string_chars(ctx, value);
         break;
     default:
         s_error(ctx, 5);
