@@ -226,8 +226,7 @@ bool takes_braces(const sym_entry& entry) {
 
 // Elements wider than a byte take a string of two characters as one value.
 bool has_word_elements(const sym_entry& entry) {
-    return entry.type_code == type_code::word_type || entry.type_code == type_code::integer_type ||
-           entry.type_code == type_code::dword_type;
+    return is_wide_number(entry.type_code);
 }
 
 // The values of an initialiser, without " = ".

@@ -131,6 +131,24 @@ std::string stored_value(Context& ctx, type_code code, exp_list item) {
     return text;
 }
 
+// Calls visit(item, slot) for each item of `values` in turn with the
+// element it initialises, while there is one; `values` is rebuilt from the
+// items as visit leaves them.
+template <typename Visit>
+void for_each_initialised_slot(const Slots& slots, exp_list& values, Visit visit) {
+    std::vector<exp_list> items = d_initial_items(std::move(values));
+    long position = 0;
+    for (exp_list& item : items) {
+        std::optional<Slot> slot = slots.at(position);
+        if (!slot) break;
+        position += d_item_weight(item, slot->code);
+        visit(item, *slot);
+    }
+    values.clear();
+    for (exp_list& item : items)
+        d_append_item(values, std::move(item));
+}
+
 } // namespace
 
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values) {
@@ -145,46 +163,29 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
     const std::string target = !entry.union_name.empty() ? entry.access_path
                                : entry.lifted_name.empty() ? entry.name
                                                            : entry.lifted_name;
-    std::vector<exp_list> items = d_initial_items(std::move(values));
-    long position = 0;
-    for (exp_list& item : items) {
-        std::optional<Slot> slot = slots.at(position);
-        if (!slot) break;
-        position += d_item_weight(item, slot->code);
-        if (is_pointer(slot->code) || !holds_location(item)) continue;
-        std::string assignment = target + slot->suffix;
+    for_each_initialised_slot(slots, values, [&](exp_list& item, const Slot& slot) {
+        if (is_pointer(slot.code) || !holds_location(item)) return;
+        std::string assignment = target + slot.suffix;
         assignment += " = ";
-        assignment += stored_value(ctx, slot->code, std::move(item));
+        assignment += stored_value(ctx, slot.code, std::move(item));
         assignment += ";\n";
         if (local)
             ctx.declarations.initial_locations.add_local(std::move(assignment));
         else
             ctx.declarations.initial_locations.add(std::move(assignment));
         item = e_get_word_const(ctx, val_decimal, 0);
-    }
-    values.clear();
-    for (exp_list& item : items)
-        d_append_item(values, std::move(item));
+    });
 }
 
 void dd_mark_word_pairs(Context& ctx, const sym_entry& entry, exp_list& values) {
     if (entry.type_code != type_code::structure_type || values.empty()) return;
     const Slots slots(ctx, entry);
     if (!slots.known()) return;
-    std::vector<exp_list> items = d_initial_items(std::move(values));
-    long position = 0;
-    for (exp_list& item : items) {
-        std::optional<Slot> slot = slots.at(position);
-        if (!slot) break;
-        position += d_item_weight(item, slot->code);
-        const bool wide = slot->code == type_code::word_type || slot->code == type_code::dword_type ||
-                          slot->code == type_code::integer_type;
-        if (wide && item.size() == 1 && item.front().kind == exp_constant &&
+    for_each_initialised_slot(slots, values, [](exp_list& item, const Slot& slot) {
+        if (is_wide_number(slot.code) && item.size() == 1 && item.front().kind == exp_constant &&
             item.front().value.kind == val_string && item.front().value.text.size() == 2)
             item.front().value.word_pair = true;
-    }
-    for (exp_list& item : items)
-        d_append_item(values, std::move(item));
+    });
 }
 
 void dd_store_local_locations(Context& ctx) {

@@ -45,6 +45,15 @@ inline bool is_pointer(type_code code) {
     return code == type_code::pointer_type || code == type_code::pointer2_type;
 }
 
+// WORD, DWORD and INTEGER: whole numbers wider than a byte.
+inline bool is_wide_number(type_code code) {
+    return code == type_code::word_type || code == type_code::dword_type || code == type_code::integer_type;
+}
+
+inline bool is_whole_number(type_code code) {
+    return code == type_code::byte_type || is_wide_number(code);
+}
+
 // What kind of name an entry stands for.
 enum class usage {
     none = 0,

@@ -28,18 +28,6 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.printf(" %s *)", space.c_str());
 }
 
-bool is_whole_number(type_code code) {
-    switch (code) {
-    case type_code::byte_type:
-    case type_code::word_type:
-    case type_code::dword_type:
-    case type_code::integer_type:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // "(WORD  )": the cast to a number type.
 void number_cast(Context& ctx, const sym_entry& target) {
     ctx.output.print("(");
