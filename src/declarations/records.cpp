@@ -52,11 +52,7 @@ void declare_in_own_branch(Context& ctx, sym_entry& entry, bool array, bool plac
     if (directives.region == 0) return;
     const sym_entry* first = ctx.symbols.h_lookup_local(entry.name);
     if (!first || first->region != directives.region || first->region_branch == directives.branch) return;
-    const auto number = [](type_code code) {
-        return code == type_code::byte_type || code == type_code::word_type ||
-               code == type_code::dword_type || code == type_code::integer_type ||
-               code == type_code::real_type;
-    };
+    const auto number = [](type_code code) { return is_whole_number(code) || code == type_code::real_type; };
     const bool plain_first = first->base_name.empty() && first->union_name.empty() &&
                              first->view_address.empty() && number(first->type_code);
     if (!plain_first || placed || !entry.base_name.empty() || !number(entry.type_code) ||
