@@ -325,6 +325,19 @@ void ee_andor_first_chain(exp_list& list, int mode) {
 
 void ee_logical_exp(exp_list& list, int mode, bool nested) {
     if (list.empty()) return;
+    // An embedded assignment gives its target the value after ":=", which
+    // is a value whatever the mode: AND and OR there are the bitwise ones,
+    // a relation is 0FFFFH or 0. In a condition the assignment is true by
+    // the lowest bit of what it stored.
+    iter assign = find_on_level(list.begin(), list.end(), [](const exp_node& n) { return is_op(n, op_assign); });
+    if (assign != list.end()) {
+        exp_list value;
+        value.splice(value.begin(), list, std::next(assign), list.end());
+        ee_logical_exp(value, ee_value, nested);
+        list.splice(list.end(), value);
+        if (mode == ee_condition) wrap_low_bit(list, list.begin(), list.end());
+        return;
+    }
     if (mode == ee_condition && find_on_level(list.begin(), list.end(), [](const exp_node& n) {
                                     return is_op(n, op_xor);
                                 }) != list.end()) {
