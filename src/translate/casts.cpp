@@ -28,6 +28,26 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.printf(" %s *)", space.c_str());
 }
 
+// Whether the item of `list` that starts at `first` is plain arithmetic:
+// no relation, whose operands are compared as they are and whose result is
+// 0FFFFH or 0 whatever they were, and no embedded assignment, whose value
+// goes to its own target first.
+bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
+    int depth = 0;
+    for (auto node = first; node != list.end(); ++node) {
+        if (node->kind != exp_operator) continue;
+        if (node->op == op_open || node->op == op_gen_open)
+            ++depth;
+        else if (node->op == op_close || node->op == op_gen_close)
+            --depth;
+        else if (node->op == op_comma && depth == 0)
+            break;
+        else if ((node->op >= op_lt && node->op <= op_eq) || node->op == op_assign)
+            return false;
+    }
+    return true;
+}
+
 // "(WORD  )": the cast to a number type.
 void number_cast(Context& ctx, const sym_entry& target) {
     ctx.output.print("(");
@@ -81,11 +101,7 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
         OutputCapture capture(ctx.output, casts.first);
         ss_print_value_cast(ctx, target, list, first);
     }
-    // The value of an embedded assignment (P := 2 + .W) goes to its own
-    // target first.
-    const auto next = first == list.end() ? first : std::next(first);
-    const bool embedded = next != list.end() && next->kind == exp_operator && next->op == op_assign;
-    if (!embedded && is_whole_number(target.type_code)) {
+    if (is_whole_number(target.type_code) && is_plain_arithmetic(list, first)) {
         OutputCapture capture(ctx.output, casts.later_locations);
         number_cast(ctx, target);
     }

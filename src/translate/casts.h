@@ -27,7 +27,8 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
 
 // The casts of a value given to `target` whose nodes start at `first`:
 // the cast chosen by that first node, and for a whole-number target the
-// cast of each later location in the value (`2 + .BUF` adds numbers).
+// cast of each later location in the value (`2 + .BUF` adds numbers) when
+// the value is plain arithmetic (no relation, no embedded assignment).
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
                           exp_list::const_iterator first);
 

@@ -334,10 +334,15 @@ void Statements::s_label(const std::string& name) {
 item_casts Statements::ss_cast_pointers(const exp_list& lhs, const exp_list& rhs) {
     if (lhs.empty() || rhs.empty() || lhs.front().kind != exp_identifier) return {};
     const exp_node& target = lhs.front();
-    if (!target.member.empty()) return member_target_casts(target, rhs);
-    if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
-        return ss_value_casts(ctx_, *target_entry, rhs, rhs.cbegin());
-    return {};
+    item_casts casts;
+    if (!target.member.empty())
+        casts = member_target_casts(target, rhs);
+    else if (const sym_entry* target_entry = ctx_.symbols.h_lookup(target.name))
+        casts = ss_value_casts(ctx_, *target_entry, rhs, rhs.cbegin());
+    // Targets of several widths take one value: its later locations stay as
+    // they are.
+    if (lhs.size() > 1) casts.later_locations.clear();
+    return casts;
 }
 
 // A pointer member receives any address as a plain character pointer; a
