@@ -132,16 +132,20 @@ int operand_type(Context& ctx, const exp_node& node) {
     switch (node.kind) {
     case exp_identifier: {
         if (const sym_entry* entry = find_declared(ctx, node)) {
-            type_code code =
-                entry->type_code == type_code::constant_type ? entry->pointee_type : entry->type_code;
-            return static_cast<int>(code);
+            if (entry->type_code != type_code::constant_type) return static_cast<int>(entry->type_code);
+            if (entry->constant_value && *entry->constant_value > 0xFFFF)
+                return static_cast<int>(type_code::dword_type);
+            return static_cast<int>(entry->pointee_type);
         }
         return is_sizeof_builtin(node.name) ? static_cast<int>(type_code::word_type) : -1;
     }
     case exp_constant:
         // A string of one or two characters used as a value is a whole
         // number, as a numeric constant is.
+        // A whole number past 0FFFFH is a DWORD.
         if (node.value.kind == val_real) return static_cast<int>(type_code::real_type);
+        if (node.value.kind >= val_binary && node.value.kind <= val_hex && node.value.number > 0xFFFF)
+            return static_cast<int>(type_code::dword_type);
         return static_cast<int>(type_code::word_type);
     default:
         return -1;
