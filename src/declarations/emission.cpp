@@ -60,7 +60,9 @@ bool flush_procedure_declarations(Context& ctx) {
 }
 
 bool flush_module_declarations(Context& ctx) {
-    return flush_declarations_and_unions(ctx, ctx.unions.module_unions);
+    const bool ok = flush_declarations_and_unions(ctx, ctx.unions.module_unions);
+    if (!ctx.blocks.b_top_is_module()) dd_store_local_locations(ctx);
+    return ok;
 }
 
 // The entry whose type and attributes an entry without records of its own

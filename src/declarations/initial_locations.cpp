@@ -154,9 +154,11 @@ void for_each_initialised_slot(const Slots& slots, exp_list& values, Visit visit
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values) {
     if (is_pointer(entry.type_code) || !holds_location(values)) return;
     // The locals of a procedure that contains procedures live at file
-    // scope, where the initialisation function reaches them.
+    // scope, where the initialisation function reaches them; those of any
+    // other procedure and of a block of the main program are stored where
+    // they are declared.
     const procedure_frame* frame = ctx.procedures.current();
-    const bool local = ctx.blocks.b_in_procedure() && !(frame && frame->lifted);
+    const bool local = ctx.blocks.b_in_procedure() ? !(frame && frame->lifted) : !ctx.blocks.b_top_is_module();
     const Slots slots(ctx, entry);
     if (!slots.known()) return;
     // A union's first member is reached through the union.
