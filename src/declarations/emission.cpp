@@ -260,9 +260,18 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
     }
     if (!type_here) print(ctx, ",");
     print(ctx, entry->lifted_name.empty() ? entry->name : entry->lifted_name);
-    dd_array_dec(ctx, entry->array_spec ? &*entry->array_spec : nullptr);
-
     loc_var_attr* attrs = entry->attributes ? &*entry->attributes : nullptr;
+    // A union member has no dimension of C's choosing: the first member's
+    // (*) is the count of its initial values.
+    std::optional<long> count;
+    if (in_union && attrs && entry->array_spec && entry->array_spec->kind == implicit_dimension &&
+        dd_initialises_union(ctx, *entry))
+        count = dd_implicit_dimension(ctx, *entry, attrs->values);
+    if (count)
+        ctx.output.printf("[%ld]", *count);
+    else
+        dd_array_dec(ctx, entry->array_spec ? &*entry->array_spec : nullptr);
+
     if (!in_union) {
         if (attrs) {
             dd_take_initial_locations(ctx, *entry, attrs->values);

@@ -57,6 +57,7 @@ class Slots {
     }
 
     bool known() const { return known_; }
+    long per_element() const { return per_element_; }
 
     // The element at `position`, counted from 0; nullopt past the end.
     std::optional<Slot> at(long position) const {
@@ -188,6 +189,18 @@ void dd_mark_word_pairs(Context& ctx, const sym_entry& entry, exp_list& values) 
             item.front().value.kind == val_string && item.front().value.text.size() == 2)
             item.front().value.word_pair = true;
     });
+}
+
+std::optional<long> dd_implicit_dimension(Context& ctx, const sym_entry& entry, const exp_list& values) {
+    const Slots slots(ctx, entry);
+    if (!slots.known() || values.empty()) return std::nullopt;
+    long position = 0;
+    for (const exp_list& item : d_initial_items(e_copy_expr(values))) {
+        std::optional<Slot> slot = slots.at(position);
+        if (!slot) return std::nullopt;
+        position += d_item_weight(item, slot->code);
+    }
+    return (position + slots.per_element() - 1) / slots.per_element();
 }
 
 void dd_store_local_locations(Context& ctx) {

@@ -13,6 +13,7 @@
 
 #include "translate/expressions.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,10 @@ class InitialLocations {
 // and its assignment is kept: for the initialisation function when the
 // variable lives at file scope, else for its procedure's function.
 void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& values);
+
+// The number of elements that the initial values of `entry`, an array of
+// dimension (*), fill; nullopt when they cannot be counted.
+std::optional<long> dd_implicit_dimension(Context& ctx, const sym_entry& entry, const exp_list& values);
 
 // Marks each string of two characters among the initial values of a
 // structure variable that falls on a member wider than a byte as one value
