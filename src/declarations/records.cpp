@@ -475,8 +475,9 @@ bool d_single_declare_elem(Context& ctx, std::unique_ptr<sym_entry> entry,
         forget_duplicate(ctx, kept_at, name);
     }
     if (!declared.base_name.empty()) retype_base_pointer(ctx, declared);
-    if (!declared.union_name.empty() && declared.scope == scope_code::public_scope)
-        d_update_public_un(ctx, declared.union_name);
+    // The union takes its PUBLIC name as soon as it holds a PUBLIC member,
+    // the target or this one, so that every access path names it.
+    if (!declared.union_name.empty()) d_update_public_un(ctx, declared.union_name);
     return installed != nullptr;
 }
 

@@ -403,8 +403,7 @@ bool dd_initialises_union(Context& ctx, const sym_entry& entry) {
 }
 
 void dd_update_public(Context& ctx, union_desc& desc) {
-    if (desc.public_checked) return;
-    desc.public_checked = true;
+    if (desc.is_public) return;
     auto is_public = [&](const std::string& member) {
         const sym_entry* entry = ctx.symbols.h_lookup(member);
         return entry && entry->scope == scope_code::public_scope;

@@ -23,9 +23,8 @@ struct sym_entry;
 struct union_desc {
     // The member variables in the order they joined.
     name_list members;
-    // The members were searched for a PUBLIC variable (done once), and one
-    // was found: the union is named after it and shared with other modules.
-    bool public_checked = false;
+    // A member is PUBLIC: the union is named after the first such member
+    // and shared with other modules.
     bool is_public = false;
     std::string name;
 };

@@ -100,12 +100,14 @@ TEST_F(Overlay, OffsetCopiesDropSubscriptsAndRefuseCharacters) {
                              "PROG.PLM: warning! \"AT\" expression cannot be translated in line 4\n");
 }
 
-TEST_F(Overlay, APublicTargetNamesItsUnionWhenTheUnionPrints) {
+// A procedure may use the union's members before the union prints, so the
+// PUBLIC name holds from the declaration that forms the union on.
+TEST_F(Overlay, APublicTargetNamesItsUnionAsSoonAsItIsFormed) {
     declare("x", type_code::word_type, {}, std::nullopt, attr_public);
     declare("y", type_code::byte_type, location("x"));
-    EXPECT_EQ(ctx.symbols.h_lookup("y")->access_path, "Un1.y");
-    EXPECT_EQ(flushed(), "\nunion {\n   WORD   x;\n   BYTE   y;\n} Un_x;\n\n");
+    EXPECT_EQ(ctx.symbols.h_lookup("x")->access_path, "Un_x.x");
     EXPECT_EQ(ctx.symbols.h_lookup("y")->access_path, "Un_x.y");
+    EXPECT_EQ(flushed(), "\nunion {\n   WORD   x;\n   BYTE   y;\n} Un_x;\n\n");
 }
 
 TEST_F(Overlay, ATargetRemarkWithNoLaterDeclarationStaysWithTheTarget) {
