@@ -5,6 +5,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/labels.h"
 #include "translate/procedures.h"
 
 #include <algorithm>
@@ -56,6 +57,7 @@ bool flush_procedure_declarations(Context& ctx) {
     dd_store_local_locations(ctx);
     dd_flush_un_func_parms(ctx);
     p_copy_lifted_params(ctx);
+    lb_note_function_entry(ctx);
     return ok;
 }
 

@@ -54,6 +54,11 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
             s_error(ctx, label_declared_before);
             return false;
         }
+        // The function that defines a declared label is the one that holds it.
+        if (defined == 1) {
+            existing->defined = true;
+            existing->label_function = lb_current_function(ctx);
+        }
         return true;
     }
     if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
@@ -136,6 +141,7 @@ void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mo
     entry->usage = usage::label;
     entry->scope = mode;
     entry->reference_count = count;
+    entry->defined = count > 0 && mode != scope_code::external_scope;
     // An EXTERNAL label is owned by another module: it can never be defined
     // here, and a GOTO to it calls that module's jump function.
     if (mode == scope_code::external_scope) {
@@ -158,6 +164,8 @@ bool lb_open_jump_func(Context& ctx, std::string_view name) {
     // longjmp, which needs the function that holds the label (the main
     // program) to be running, as a jump into it from outside does in PL/M.
     const std::string buffer = jump_buffer_name(ctx.labels.spelling_for(name));
+    std::vector<std::string>& targets = ctx.labels.jump_targets;
+    if (std::find(targets.begin(), targets.end(), name) == targets.end()) targets.emplace_back(name);
     std::string& header = ctx.files.temps.open("tmp_header.t", false);
     if (!ctx.labels.setjmp_declared) header += "#include <setjmp.h>\n";
     ctx.labels.setjmp_declared = true;
@@ -218,12 +226,57 @@ void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::stri
     }
 }
 
+namespace {
+
+// The entry of the current function when its arming will reach the label
+// being defined now: it lies in the text being written.
+const Labels::function_entry* armed_entry(const Context& ctx) {
+    auto entry = ctx.labels.entries.find(lb_current_function(ctx));
+    if (entry == ctx.labels.entries.end() || entry->second.text != ctx.output.o_current_text()) return nullptr;
+    return &entry->second;
+}
+
+} // namespace
+
 void lb_save_label_place(Context& ctx, std::string_view name) {
     const sym_entry* label = ctx.symbols.h_lookup_global(name);
     if (!label || label->usage != usage::label) return;
     if (label->scope != scope_code::public_scope && !label->reached_by_jump) return;
+    if (armed_entry(ctx)) return;
     ctx.output.o_indent();
     ctx.output.printf("setjmp(%s);\n", jump_buffer_name(label->name).c_str());
+}
+
+void lb_note_function_entry(Context& ctx) {
+    // An EXTERNAL procedure has no statements here.
+    const procedure_frame* frame = ctx.procedures.current();
+    if (ctx.blocks.b_in_procedure() && (!frame || frame->proc_external)) return;
+    const std::string function = lb_current_function(ctx);
+    if (ctx.labels.entries.count(function) != 0) return;
+    std::string* text = ctx.output.o_current_text();
+    if (!text) return;
+    ctx.labels.entries[function] = {text, text->size(), ctx.output.indent_level()};
+}
+
+void lb_arm_jump_targets(Context& ctx, const std::string& function, std::string& body) {
+    auto entry = ctx.labels.entries.find(function);
+    if (entry == ctx.labels.entries.end() || entry->second.text != &body || entry->second.at > body.size())
+        return;
+    std::string arming;
+    for (const std::string& name : ctx.labels.jump_targets) {
+        const sym_entry* label = ctx.symbols.h_lookup_global(name);
+        if (!label || label->usage != usage::label || label->scope == scope_code::external_scope ||
+            label->label_function != function || !label->defined)
+            continue;
+        arming.append(static_cast<std::size_t>(entry->second.indent), ' ');
+        arming += "if (setjmp(";
+        arming += jump_buffer_name(label->name);
+        arming += ")) goto ";
+        arming += label->name;
+        arming += ";\n";
+    }
+    body.insert(entry->second.at, arming);
+    ctx.labels.entries.erase(entry);
 }
 
 } // namespace xlatr

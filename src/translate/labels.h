@@ -6,6 +6,7 @@
 
 #include "declarations/symbols.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -43,6 +44,17 @@ class Labels {
     // to be one of a label.
     void note_definition(std::string_view name);
     bool defined_in_code(std::string_view name) const;
+
+    // Where each function's statements start (main: ""), in the text that
+    // holds the function: a label that is jumped to is armed there.
+    struct function_entry {
+        const std::string* text = nullptr;
+        std::size_t at = 0;
+        int indent = 0;
+    };
+    std::map<std::string, function_entry> entries;
+    // The labels that have a jump function, in the order they got it.
+    std::vector<std::string> jump_targets;
 
   private:
     std::vector<std::string> goto_spellings_;
@@ -89,7 +101,16 @@ bool lb_jump_from_other_function(Context& ctx, std::string_view name);
 // defined later in an enclosing block, saves its place there.
 void lb_resolve_early_gotos(Context& ctx, const std::string& function, std::string& body);
 // At the definition of a label that a jump function returns to: the
-// statement that saves its place.
+// statement that saves its place, unless the function arms it at its start.
 void lb_save_label_place(Context& ctx, std::string_view name);
+
+// Notes where the statements of the current function start, once: after
+// main's opening, after a procedure's declarations.
+void lb_note_function_entry(Context& ctx);
+// At the end of `function`, whose text is `body`: every label of it that a
+// jump function returns to is armed where its statements start,
+// "if (setjmp(JMP_buf_L)) goto L;", so that a jump finds its buffer set
+// whether or not the label was passed before.
+void lb_arm_jump_targets(Context& ctx, const std::string& function, std::string& body);
 
 } // namespace xlatr

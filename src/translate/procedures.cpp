@@ -532,8 +532,10 @@ void p_proc_end(Context& ctx, const std::string& label) {
         indent_print(ctx, "}\n");
     }
     if (frame.in_condition) indent_print(ctx, "\n#endif\n");
-    if (std::string* body = ctx.output.o_current_text(); body && !frame.proc_external)
+    if (std::string* body = ctx.output.o_current_text(); body && !frame.proc_external) {
         lb_resolve_early_gotos(ctx, frame.body_name, *body);
+        lb_arm_jump_targets(ctx, frame.body_name, *body);
+    }
     if (!frame.proc_external) close_function_output(ctx, frame);
     ctx.blocks.b_pop_block();
     ctx.procedures.frames.pop_back();

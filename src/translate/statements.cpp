@@ -60,6 +60,7 @@ void Statements::ss_main_rule(bool simple_do) {
     main_pending = 0;
     ctx_.output.o_indent_in();
     dd_call_init_function(ctx_);
+    lb_note_function_entry(ctx_);
 }
 
 template <typename Print>
@@ -317,6 +318,8 @@ void Statements::s_simple_do_end(const std::string& label, const std::string& /*
     if (!module_without_main) {
         ctx_.output.o_indent_out();
         close_block(label);
+        if (ctx_.blocks.b_top_is_module())
+            if (std::string* body = ctx_.output.o_current_text()) lb_arm_jump_targets(ctx_, "", *body);
     }
     ctx_.blocks.b_pop_block();
 }

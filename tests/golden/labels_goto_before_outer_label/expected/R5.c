@@ -11,10 +11,10 @@ static BYTE   n;
 
 main()
 {
+   if (setjmp(JMP_buf_error)) goto error;
    n = 0;
    local();
    error:
-   setjmp(JMP_buf_error);
    if ( n < 13 )
       fail();
 }

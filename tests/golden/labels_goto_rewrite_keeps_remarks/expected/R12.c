@@ -10,8 +10,8 @@ static BYTE   n;
 
 main()
 {
+   if (setjmp(JMP_buf_error)) goto error;
    error:
-   setjmp(JMP_buf_error);
    n = 0;
 }
 

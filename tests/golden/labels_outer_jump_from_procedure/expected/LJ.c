@@ -10,8 +10,8 @@ static BYTE   n;
 
 main()
 {
+   if (setjmp(JMP_buf_again)) goto again;
    again:
-   setjmp(JMP_buf_again);
    if ( n < 3 )
       back();
 }

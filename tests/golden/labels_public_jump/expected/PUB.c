@@ -12,14 +12,14 @@ static BYTE   n;
 
 main()
 {
+   if (setjmp(JMP_buf_restart)) goto restart;
+   if (setjmp(JMP_buf_entry1)) goto entry1;
+   if (setjmp(JMP_buf_entry2)) goto entry2;
    restart:
-   setjmp(JMP_buf_restart);
    n = 0;
    entry1:
-   setjmp(JMP_buf_entry1);
    n = n + 1;
    entry2:
-   setjmp(JMP_buf_entry2);
    n = n + 2;
 }
 
