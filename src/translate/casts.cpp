@@ -30,8 +30,7 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
 
 // Whether the item of `list` that starts at `first` is plain arithmetic:
 // no relation, whose operands are compared as they are and whose result is
-// 0FFFFH or 0 whatever they were, and no embedded assignment, whose value
-// goes to its own target first.
+// 0FFFFH or 0 whatever they were.
 bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
     int depth = 0;
     for (auto node = first; node != list.end(); ++node) {
@@ -42,7 +41,7 @@ bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
             --depth;
         else if (node->op == op_comma && depth == 0)
             break;
-        else if ((node->op >= op_lt && node->op <= op_eq) || node->op == op_assign)
+        else if (node->op >= op_lt && node->op <= op_eq)
             return false;
     }
     return true;
@@ -106,6 +105,17 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
         number_cast(ctx, target);
     }
     return casts;
+}
+
+std::string ss_number_cast_of(Context& ctx, const exp_node& target) {
+    if (target.kind != exp_identifier) return {};
+    const sym_entry* entry =
+        ctx.symbols.h_lookup(target.member.empty() ? target.name : target.name + "." + target.member);
+    if (!entry || !is_whole_number(entry->type_code)) return {};
+    std::string cast;
+    OutputCapture capture(ctx.output, cast);
+    number_cast(ctx, *entry);
+    return cast;
 }
 
 void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list) {

@@ -28,9 +28,15 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
 // The casts of a value given to `target` whose nodes start at `first`:
 // the cast chosen by that first node, and for a whole-number target the
 // cast of each later location in the value (`2 + .BUF` adds numbers) when
-// the value is plain arithmetic (no relation, no embedded assignment).
+// the value is plain arithmetic (no relation). A location in the value of
+// an embedded assignment takes the cast of that assignment's target.
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
                           exp_list::const_iterator first);
+
+// The cast that a location takes when it is stored into `target`, the
+// target of an embedded assignment: "(WORD  )" for a whole-number variable
+// or member, nothing for any other.
+std::string ss_number_cast_of(Context& ctx, const exp_node& target);
 
 // Prints `list` as a value given to `target`, with those casts.
 void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list);

@@ -726,17 +726,43 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
     // Whether the current item's first node as written is behind: the
     // printer's own parentheses come before it.
     bool past_first = false;
+    // The embedded assignments whose value is being printed: the depth of
+    // the parentheses they stand in, and the cast their target gives a
+    // location (P := 2 + .W stores a WORD into a WORD P).
+    struct open_assignment {
+        int depth;
+        std::string cast;
+    };
+    std::vector<open_assignment> assignments;
+    int depth = 0;
+    const auto close_assignments = [&](int from_depth) {
+        while (!assignments.empty() && assignments.back().depth >= from_depth)
+            assignments.pop_back();
+    };
+    const exp_node* previous = nullptr;
     for (auto node = list.begin(); node != list.end(); ++node) {
         if (item < starts.size() && exp_list::const_iterator(node) == starts[item]) {
             current = &casts[item++];
             ctx.output.print(current->first);
             past_first = false;
         }
+        if (is_op(*node, op_open) || is_op(*node, op_gen_open)) {
+            ++depth;
+        } else if (is_group_close(*node)) {
+            close_assignments(depth--);
+        } else if (is_op(*node, op_comma)) {
+            close_assignments(depth);
+        } else if (is_op(*node, op_assign) && previous) {
+            assignments.push_back({depth, ss_number_cast_of(ctx, *previous)});
+        }
         if (in_location_difference(list, node))
             ctx.output.print("(WORD)");
+        else if (is_location(*node) && !assignments.empty())
+            ctx.output.print(assignments.back().cast);
         else if (past_first && current && is_location(*node))
             ctx.output.print(current->later_locations);
         if (!is_generated(*node)) past_first = true;
+        previous = &*node;
         ee_parse_exp_node(ctx, *node);
     }
 }

@@ -179,14 +179,15 @@ TEST(PointerCasts, LaterLocationsAreCastOnlyInPlainArithmeticForOneTarget) {
     run.declare("w", type_code::word_type);
     run.bytes({"b", "y"});
     run.stmt().s_assign(source("w"), source("2 + . y"));
-    // A comparison's operands, an embedded assignment's value and the value
-    // of targets of several widths keep their locations as they are.
+    // A comparison's operands and the value of targets of several widths
+    // keep their locations as they are; an embedded assignment's value takes
+    // the cast of its own target.
     run.stmt().s_assign(source("b"), source("w = . y"));
     run.stmt().s_assign(source("b"), source("1 + ( w := 2 + . y )"));
     run.stmt().s_assign(source("b :: w"), source("1 + . y"));
     EXPECT_EQ(run.in_main(), "   w = 2 + (WORD  )&(y);\n"
                              "   b = (w == &(y) ? 0Xffff : 0X0);\n"
-                             "   b = 1 + (w = 2 + &(y));\n"
+                             "   b = 1 + (w = 2 + (WORD  )&(y));\n"
                              "   b = w = 1 + &(y);\n");
 }
 

@@ -26,6 +26,10 @@ main()
    rec.x = (WORD  )buf;
    rec.ws[1] = w + (WORD  )&(a);
    v = store(1 + (WORD  )&(a));
+   w = (v = (WORD  )&(a));
+   v = 1 + (w = 2 + (WORD  )buf);
+   if ( (v = (WORD  )buf) == 0 )
+      w = 1;
 }
 
 
