@@ -3,11 +3,34 @@
 #include "driver/context.h"
 #include "frontend/tokens.h"
 
+#include <string>
+#include <vector>
+
 namespace xlatr {
 
 namespace {
 
 enum class element_end { next_element, search, end_of_input };
+
+// What the first pass follows besides the macros: whether the unit's head
+// ("name: DO;") is still to come, and the blocks open around the current
+// token, each a DO or a PROCEDURE closed by END.
+struct scan_state {
+    bool module_head = true;
+    std::vector<bool> blocks; // true: a procedure
+
+    // Inside the module's own DO alone: a name declared here is a variable
+    // or procedure of the module, at file scope in C.
+    bool at_module_level() const { return blocks.size() == 1 && !blocks.front(); }
+    void follow(int code) {
+        if (code == tok::DO)
+            blocks.push_back(false);
+        else if (code == tok::PROCEDURE)
+            blocks.push_back(true);
+        else if (code == tok::END && !blocks.empty())
+            blocks.pop_back();
+    }
+};
 
 element_end stop_at(int code) {
     return code == tok::END_OF_INPUT ? element_end::end_of_input : element_end::search;
@@ -30,9 +53,9 @@ element_end skip_element(Scanner& scanner, int code) {
 
 // Reads on to the next DECLARE; false at the end of all input. On the way
 // it notes the names defined as labels ("name:" in front of anything but
-// PROCEDURE). The first "name:" of the unit names the module, which is no
-// label: `module_head` is true until it is met.
-bool find_declare(Context& ctx, bool& module_head) {
+// PROCEDURE) and the procedures of the module. The first "name:" of the
+// unit names the module, which is no label.
+bool find_declare(Context& ctx, scan_state& state) {
     Scanner& scanner = ctx.scanner;
     std::string name;
     int previous = 0;
@@ -40,9 +63,12 @@ bool find_declare(Context& ctx, bool& module_head) {
     for (;;) {
         int code = scanner.s_next_token();
         if (label_pending && code != tok::PROCEDURE) ctx.labels.note_definition(name);
-        label_pending = previous == tok::IDENTIFIER && code == ':' && !module_head;
-        if (previous == tok::IDENTIFIER && code == ':') module_head = false;
+        if (label_pending && code == tok::PROCEDURE && state.at_module_level())
+            ctx.procedures.module_names.insert(name);
+        label_pending = previous == tok::IDENTIFIER && code == ':' && !state.module_head;
+        if (previous == tok::IDENTIFIER && code == ':') state.module_head = false;
         if (code == tok::IDENTIFIER) name.assign(scanner.token().value.text);
+        state.follow(code);
         previous = code;
         if (code == tok::DECLARE) return true;
         if (code == tok::END_OF_INPUT) return false;
@@ -55,13 +81,25 @@ bool find_declare(Context& ctx, bool& module_head) {
 // DECLARE is entered too. A number or a STRUCTURE type between the
 // apostrophes reaches the scanner's user as tokens; the parser's pass
 // handles such literals.
-element_end read_element(Context& ctx) {
+element_end read_element(Context& ctx, const scan_state& state) {
     Scanner& scanner = ctx.scanner;
     scanner.set_no_expansion_once();
     int code = scanner.s_next_token();
+    if (code == '(') {
+        // A factored element: each name of its list is declared.
+        while ((code = scanner.s_next_token()) == tok::IDENTIFIER || code == ',') {
+            if (code == tok::IDENTIFIER && state.at_module_level())
+                ctx.procedures.module_names.insert(scanner.token().value.text);
+            scanner.s_free_token(code);
+        }
+        return skip_element(scanner, code);
+    }
     if (code != tok::IDENTIFIER) return skip_element(scanner, code);
     std::string name = scanner.token().value.text;
-    if ((code = scanner.s_next_token()) != tok::LITERALLY) return skip_element(scanner, code);
+    if ((code = scanner.s_next_token()) != tok::LITERALLY) {
+        if (state.at_module_level()) ctx.procedures.module_names.insert(name);
+        return skip_element(scanner, code);
+    }
     if ((code = scanner.s_next_token()) != tok::QUOTE) return stop_at(code);
     code = scanner.s_next_token();
     if (code == tok::STRING_TEXT) {
@@ -84,13 +122,13 @@ element_end read_element(Context& ctx) {
 } // namespace
 
 void s_first_pass(Context& ctx) {
-    bool module_head = true;
-    while (find_declare(ctx, module_head)) {
+    scan_state state;
+    while (find_declare(ctx, state)) {
         if (!ctx.symbols.h_alloc_declare_block())
             ctx.messages.log_printf("%s: INTERNAL - local first pass: alloc declare failed in line %d\n",
                                     ctx.message_file(), ctx.s_current_line());
         element_end end;
-        while ((end = read_element(ctx)) == element_end::next_element) {
+        while ((end = read_element(ctx, state)) == element_end::next_element) {
         }
         if (end == element_end::end_of_input) return;
     }

@@ -322,7 +322,8 @@ void close_function_output(Context& ctx, const procedure_frame& frame) {
 // (not a label or a macro, which live elsewhere in C) or by a function, a
 // lifted local or a parameter copy.
 bool taken_at_file_scope(Context& ctx, const std::string& name) {
-    if (ctx.procedures.file_scope_names.count(name) != 0) return true;
+    if (ctx.procedures.file_scope_names.count(name) != 0 || ctx.procedures.module_names.count(name) != 0)
+        return true;
     const sym_entry* entry = ctx.symbols.h_lookup_global(name);
     if (!entry) return false;
     switch (entry->usage) {

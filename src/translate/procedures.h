@@ -81,6 +81,10 @@ class Procedures {
     // C names taken at file scope besides the module's own declarations:
     // functions, lifted locals and parameter copies.
     std::set<std::string, std::less<>> file_scope_names;
+    // The variables and procedures that the module declares anywhere, as
+    // the first pass finds them: a local lifted to file scope before a
+    // later one of them is declared must not take its name.
+    std::set<std::string, std::less<>> module_names;
 
     procedure_frame* current() { return frames.empty() ? nullptr : &frames.back(); }
     const procedure_frame* current() const { return frames.empty() ? nullptr : &frames.back(); }

@@ -1,5 +1,6 @@
 #include "frontend/first_pass.h"
 
+#include "driver/context.h"
 #include "token_stream.h"
 
 #include <algorithm>
@@ -160,6 +161,25 @@ TEST_F(FirstPassTest, CollectsTheTextMacrosOfEveryElement) {
     EXPECT_EQ(text_of("q"), "R");
     EXPECT_EQ(text_of("Char"), "BYTE");
     EXPECT_TRUE(ctx.includes.empty());
+}
+
+TEST_F(FirstPassTest, NotesTheModuleNamesAndTheLabelsDefinedInTheCode) {
+    first_pass("M: DO;\n"
+               "DECLARE (A, B) BYTE, C WORD, K LITERALLY 'KK', PROC LITERALLY 'PROCEDURE';\n"
+               "P: PROC; DECLARE L BYTE; Q: PROCEDURE; END Q; IN$P: L = 1; END P;\n"
+               "DO; DECLARE BL BYTE; END;\n"
+               "DECLARE LATE WORD;\n"
+               "R: PROCEDURE EXTERNAL; DECLARE X BYTE; END R;\n"
+               "TOP: DO CASE A; END;\n"
+               "END M;\n");
+    const std::set<std::string, std::less<>> module{"a", "b", "c", "p", "late", "r"};
+    EXPECT_EQ(ctx.procedures.module_names, module)
+        << "not the macros, the locals, the inner procedure or a block's names";
+    EXPECT_TRUE(ctx.labels.defined_in_code("inP"));
+    EXPECT_TRUE(ctx.labels.defined_in_code("top"));
+    EXPECT_FALSE(ctx.labels.defined_in_code("m")) << "the module's own name";
+    EXPECT_FALSE(ctx.labels.defined_in_code("p"));
+    EXPECT_FALSE(ctx.labels.defined_in_code("q"));
 }
 
 TEST_F(FirstPassTest, TextsAreStoredExpanded) {
