@@ -218,8 +218,7 @@ sym_entry* SymbolTables::h_table_function(std::string_view name) const {
 
 void SymbolTables::h_spell_apart_from_table(std::string& name) const {
     const sym_entry* function = h_table_function(name);
-    if (function && function->name == name && name[0] >= 'a' && name[0] <= 'z')
-        name[0] = static_cast<char>(name[0] - ('a' - 'A'));
+    if (function && function->name == name) capitalise_initial(name);
 }
 
 sym_entry* SymbolTables::h_insert_literal(std::string_view name, std::string_view text) {

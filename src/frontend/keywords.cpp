@@ -1,6 +1,7 @@
 #include "frontend/keywords.h"
 
 #include "frontend/tokens.h"
+#include "support/strings.h"
 
 #include <algorithm>
 #include <array>
@@ -215,7 +216,7 @@ void Keywords::kw_insert(std::string_view name) {
 void Keywords::kw_rename(std::string& name) const {
     if (name.empty() || name.size() > longest_reserved_ || !reserved_.contains(std::string_view(name)))
         return;
-    if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - ('a' - 'A'));
+    capitalise_initial(name);
 }
 
 } // namespace xlatr

@@ -184,17 +184,12 @@ std::vector<std::string> FileLayer::other_case_variants(std::string_view name) c
     const std::filesystem::path path = resolve(name);
     const std::size_t dir_length =
         name.find_last_of(":\\/") == std::string_view::npos ? 0 : name.find_last_of(":\\/") + 1;
-    auto lower = [](std::string text) {
-        for (char& c : text)
-            c = ascii_lower(c);
-        return text;
-    };
-    const std::string wanted = lower(std::string(name.substr(dir_length)));
+    const std::string wanted = ascii_lowered(name.substr(dir_length));
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
     for (const auto& item : std::filesystem::directory_iterator(dir, ec)) {
         const std::string file = item.path().filename().string();
-        if (lower(file) == wanted && file != name.substr(dir_length) && !item.is_directory(ec))
+        if (ascii_lowered(file) == wanted && file != name.substr(dir_length) && !item.is_directory(ec))
             variants.push_back(std::string(name.substr(0, dir_length)) + file);
     }
     std::sort(variants.begin(), variants.end());

@@ -126,6 +126,17 @@ bool same_plm_name(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string ascii_lowered(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = ascii_lower(c);
+    return lowered;
+}
+
+void capitalise_initial(std::string& name) {
+    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - ('a' - 'A'));
+}
+
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text) {
     if (buffer.size() + text.size() >= capacity) return false;
     buffer += text;

@@ -50,6 +50,13 @@ constexpr char ascii_lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// `text` in ASCII lower case, as ascii_lower folds each byte.
+std::string ascii_lowered(std::string_view text);
+
+// Turns a small first letter of `name` into its capital: the C spelling of a
+// name that would clash with a C name (Char, Xlat).
+void capitalise_initial(std::string& name);
+
 // Appends `text` when the result stays below `capacity` characters; returns
 // false and leaves `buffer` unchanged otherwise.
 bool str_n_cat(std::string& buffer, std::size_t capacity, std::string_view text);

@@ -80,23 +80,12 @@ std::string Labels::spelling_for(std::string_view name) const {
     return std::string(name);
 }
 
-namespace {
-
-std::string folded(std::string_view name) {
-    std::string key(name);
-    for (char& c : key)
-        c = ascii_lower(c);
-    return key;
-}
-
-} // namespace
-
 void Labels::note_definition(std::string_view name) {
-    definitions_.insert(folded(name));
+    definitions_.insert(ascii_lowered(name));
 }
 
 bool Labels::defined_in_code(std::string_view name) const {
-    return definitions_.count(folded(name)) != 0;
+    return definitions_.count(ascii_lowered(name)) != 0;
 }
 
 bool lb_label_location(Context& ctx, exp_list& reference) {
@@ -232,7 +221,8 @@ namespace {
 // being defined now: it lies in the text being written.
 const Labels::function_entry* armed_entry(const Context& ctx) {
     auto entry = ctx.labels.entries.find(lb_current_function(ctx));
-    if (entry == ctx.labels.entries.end() || entry->second.text != ctx.output.o_current_text()) return nullptr;
+    if (entry == ctx.labels.entries.end() || entry->second.text != ctx.output.o_current_text())
+        return nullptr;
     return &entry->second;
 }
 
