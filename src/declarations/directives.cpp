@@ -280,8 +280,8 @@ void dv_set_direct(Context& ctx, exp_list list, bool reset) {
 void dv_left_margin(Context& ctx, exp_list list) {
     auto first = list.begin();
     if (first != list.end() && is_operator(*first, op_open)) ++first;
-    const bool whole_number = first != list.end() && first->kind == exp_constant &&
-                              first->value.kind >= val_binary && first->value.kind <= val_hex;
+    const bool whole_number =
+        first != list.end() && first->kind == exp_constant && is_whole_kind(first->value.kind);
     if (!whole_number) {
         s_error(ctx, leftmargin_not_const);
         return;

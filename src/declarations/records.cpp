@@ -184,7 +184,7 @@ class ConstantEvaluator {
             return inside;
         }
         const exp_node& node = *it_++;
-        if (node.kind == exp_constant && node.value.kind >= val_binary && node.value.kind <= val_hex)
+        if (node.kind == exp_constant && is_whole_kind(node.value.kind))
             return static_cast<long>(node.value.number);
         if (node.kind != exp_identifier || !node.args.empty() || !node.member.empty()) return std::nullopt;
         const sym_entry* entry = ctx_.symbols.h_lookup(node.name);

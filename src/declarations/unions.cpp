@@ -122,24 +122,16 @@ bool join_union(Context& ctx, sym_entry& entry, sym_entry& target) {
            dd_keep_union_mem(ctx, target.union_name, entry.name);
 }
 
-bool is_open(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_open || node.op == op_gen_open);
-}
-
-bool is_close(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_close || node.op == op_gen_close);
-}
-
 // A subscript that is the constant 0, in parentheses or not.
 bool is_zero(const exp_list& subscript) {
     auto first = subscript.begin();
     auto last = subscript.end();
-    while (std::distance(first, last) > 2 && is_open(*first) && is_close(*std::prev(last))) {
+    while (std::distance(first, last) > 2 && e_is_group_open(*first) && e_is_group_close(*std::prev(last))) {
         ++first;
         --last;
     }
     return std::distance(first, last) == 1 && first->kind == exp_constant &&
-           first->value.kind >= val_binary && first->value.kind <= val_hex && first->value.number == 0;
+           is_whole_kind(first->value.kind) && first->value.number == 0;
 }
 
 // The bytes before element `subscript` of elements of `size`: none for
@@ -181,8 +173,8 @@ using node_iter = exp_list::const_iterator;
 node_iter find_top_level(node_iter from, node_iter to, int op) {
     int depth = 0;
     for (node_iter node = from; node != to; ++node) {
-        if (is_open(*node)) ++depth;
-        if (is_close(*node)) --depth;
+        if (e_is_group_open(*node)) ++depth;
+        if (e_is_group_close(*node)) --depth;
         if (depth == 0 && node->kind == exp_operator && node->op == op) return node;
     }
     return to;
@@ -192,7 +184,7 @@ node_iter find_top_level(node_iter from, node_iter to, int op) {
 // as long as the rest of the term after its "*", or one element of it.
 void print_filler(Context& ctx, node_iter from, node_iter to, int& filler_number) {
     node_iter leaf = from;
-    while (leaf != to && is_open(*leaf))
+    while (leaf != to && e_is_group_open(*leaf))
         ++leaf;
     if (leaf == to || leaf->kind != exp_identifier || leaf->size_flag != 1) return;
     ctx.output.o_indent();
@@ -375,7 +367,8 @@ bool dd_flush_single_union(Context& ctx, union_desc& desc) {
     const bool initialised = target && has_initial_values(*target);
     const bool in_procedure = ctx.blocks.b_in_procedure();
     const bool file_scope = !in_procedure && ctx.statements.main_pending;
-    const bool is_static = file_scope ? !desc.is_public : initialised || (in_procedure && !p_in_reentrant(ctx));
+    const bool is_static =
+        file_scope ? !desc.is_public : initialised || (in_procedure && !p_in_reentrant(ctx));
     ctx.output.print(is_static ? "static union {\n" : "union {\n");
     ctx.output.o_indent_in();
     bool ok = true;
@@ -494,7 +487,7 @@ exp_list dd_copy_un_offset(Context& ctx, const exp_list& expr) {
             copy.push_back(e_get_op(node.op).front());
             break;
         case exp_constant:
-            if (node.value.kind < val_binary || node.value.kind > val_hex) {
+            if (!is_whole_kind(node.value.kind)) {
                 s_error(ctx, at_not_translated);
                 return {};
             }

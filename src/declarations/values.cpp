@@ -11,7 +11,7 @@ namespace xlatr {
 value_node d_numeric_const(Context& ctx, int kind, std::uint32_t value) {
     value_node node;
     node.kind = kind;
-    if (kind < val_binary || kind > val_hex) {
+    if (!is_whole_kind(kind)) {
         s_error(ctx, 5);
         return node;
     }

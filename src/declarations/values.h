@@ -44,6 +44,12 @@ struct value_node {
 // number. Any other kind reports message 5 and leaves the number cell at 0.
 value_node d_numeric_const(Context& ctx, int kind, std::uint32_t value);
 
+// Binary, octal, decimal and hexadecimal constants: the kinds whose number
+// cell holds a whole number (a character's code aside).
+constexpr bool is_whole_kind(int kind) {
+    return kind >= val_binary && kind <= val_hex;
+}
+
 // Whether a whole number reads as negative when taken as a 16-bit signed
 // number: one of 16 bits whose top bit is set (0FFFFH is -1).
 constexpr bool is_negative_word(std::uint32_t number) {

@@ -144,7 +144,7 @@ int operand_type(Context& ctx, const exp_node& node) {
         // number, as a numeric constant is.
         // A whole number past 0FFFFH is a DWORD.
         if (node.value.kind == val_real) return static_cast<int>(type_code::real_type);
-        if (node.value.kind >= val_binary && node.value.kind <= val_hex && node.value.number > 0xFFFF)
+        if (is_whole_kind(node.value.kind) && node.value.number > 0xFFFF)
             return static_cast<int>(type_code::dword_type);
         return static_cast<int>(type_code::word_type);
     default:
@@ -152,25 +152,17 @@ int operand_type(Context& ctx, const exp_node& node) {
     }
 }
 
-bool is_open(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_open || node.op == op_gen_open);
-}
-
-bool is_close(const exp_node& node) {
-    return node.kind == exp_operator && (node.op == op_close || node.op == op_gen_close);
-}
-
 int scan_operands(Context& ctx, exp_list::const_iterator& it, exp_list::const_iterator end, int depth) {
     int best = -1;
     while (it != end) {
         const exp_node& node = *it;
-        if (is_open(node)) {
+        if (e_is_group_open(node)) {
             ++it;
             best = std::max(best, scan_operands(ctx, it, end, depth + 1));
             if (it != end) ++it;
             continue;
         }
-        if (is_close(node)) return best;
+        if (e_is_group_close(node)) return best;
         if (node.kind == exp_operator && node.op == op_comma && depth == 0) return best;
         if (node.kind != exp_operator) best = std::max(best, operand_type(ctx, node));
         ++it;

@@ -78,10 +78,6 @@ bool is_connective(const exp_node& node) {
     return is_and_or(node) || is_op(node, op_xor);
 }
 
-bool is_relation(const exp_node& node) {
-    return node.kind == exp_operator && node.op >= op_lt && node.op <= op_eq;
-}
-
 bool is_logical_neighbour(const exp_node& node) {
     if (node.kind != exp_operator) return false;
     switch (node.op) {
@@ -99,14 +95,6 @@ bool is_logical_neighbour(const exp_node& node) {
     }
 }
 
-// Source and generated parentheses count together: only the depth matters.
-bool is_group_open(const exp_node& node) {
-    return is_op(node, op_open) || is_op(node, op_gen_open);
-}
-bool is_group_close(const exp_node& node) {
-    return is_op(node, op_close) || is_op(node, op_gen_close);
-}
-
 bool is_generated(const exp_node& node) {
     return node.kind == exp_operator && node.op >= op_logical_and && node.op <= op_low_bit;
 }
@@ -118,9 +106,9 @@ bool is_generated(const exp_node& node) {
 iter matching_close(iter open, iter end) {
     int depth = 0;
     for (iter it = open; it != end; ++it) {
-        if (is_group_open(*it)) {
+        if (e_is_group_open(*it)) {
             ++depth;
-        } else if (is_group_close(*it) && --depth == 0) {
+        } else if (e_is_group_close(*it) && --depth == 0) {
             return it;
         }
     }
@@ -129,7 +117,7 @@ iter matching_close(iter open, iter end) {
 
 // The node after `it` on the same level: a whole group counts as one step.
 iter next_on_level(iter it, iter end) {
-    if (!is_group_open(*it)) return std::next(it);
+    if (!e_is_group_open(*it)) return std::next(it);
     iter close = matching_close(it, end);
     return close == end ? end : std::next(close);
 }
@@ -155,7 +143,7 @@ bool is_source_group(iter first, iter end) {
 // A group, or "!" directly followed by a group that ends the range.
 bool is_wrapped_operand(iter first, iter end) {
     if (first != end && is_op(*first, op_logical_not)) ++first;
-    return is_one_group(first, end, is_group_open);
+    return is_one_group(first, end, e_is_group_open);
 }
 
 // --------------------------------------------------------- rewriting
@@ -190,7 +178,7 @@ void ee_logical_exp(exp_list& list, int mode, bool nested);
 // stands in.
 iter not_operand_end(iter first, iter end) {
     for (iter it = first; it != end;) {
-        if (is_and_or(*it) || is_op(*it, op_xor) || is_group_close(*it)) return it;
+        if (is_and_or(*it) || is_op(*it, op_xor) || e_is_group_close(*it)) return it;
         it = next_on_level(it, end);
     }
     return end;
@@ -269,10 +257,10 @@ iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
     // Relations group to the left, and a relation that is the operand of the
     // next one gives it 0FFFFH or 0: each such left part becomes a value
     // (C would compare its 1 or 0, or group A = B < C to the right).
-    iter relation = find_on_level(start, stop, is_relation);
+    iter relation = find_on_level(start, stop, e_is_relation);
     if (relation != stop) {
-        for (iter next = find_on_level(std::next(relation), stop, is_relation); next != stop;
-             next = find_on_level(std::next(next), stop, is_relation)) {
+        for (iter next = find_on_level(std::next(relation), stop, e_is_relation); next != stop;
+             next = find_on_level(std::next(next), stop, e_is_relation)) {
             wrap_comparison_value(list, start, next);
             start = std::prev(start);
         }
@@ -290,7 +278,7 @@ iter ee_rel_seg(exp_list& list, iter prev, iter start, int mode) {
 // end when no relation follows.
 iter ee_andor_seg(exp_list& list, iter prev, iter start, int mode) {
     iter end = list.end();
-    iter relation = find_on_level(start, end, is_relation);
+    iter relation = find_on_level(start, end, e_is_relation);
     iter operand_start = start;
     for (iter it = start; it != relation; it = next_on_level(it, end)) {
         if (!is_connective(*it)) continue;
@@ -329,7 +317,8 @@ void ee_logical_exp(exp_list& list, int mode, bool nested) {
     // is a value whatever the mode: AND and OR there are the bitwise ones,
     // a relation is 0FFFFH or 0. In a condition the assignment is true by
     // the lowest bit of what it stored.
-    iter assign = find_on_level(list.begin(), list.end(), [](const exp_node& n) { return is_op(n, op_assign); });
+    iter assign =
+        find_on_level(list.begin(), list.end(), [](const exp_node& n) { return is_op(n, op_assign); });
     if (assign != list.end()) {
         exp_list value;
         value.splice(value.begin(), list, std::next(assign), list.end());
@@ -349,14 +338,14 @@ void ee_logical_exp(exp_list& list, int mode, bool nested) {
     ee_rewrite_groups(list, mode);
 
     iter first = find_on_level(list.begin(), list.end(),
-                               [](const exp_node& n) { return is_connective(n) || is_relation(n); });
+                               [](const exp_node& n) { return is_connective(n) || e_is_relation(n); });
     if (first == list.end()) {
         if (mode == ee_condition && !is_source_group(list.begin(), list.end())) {
             wrap_low_bit(list, list.begin(), list.end());
         }
         return;
     }
-    if (is_relation(*first)) {
+    if (e_is_relation(*first)) {
         ee_relation_first_chain(list, mode);
     } else {
         ee_andor_first_chain(list, mode);
@@ -617,6 +606,18 @@ exp_list e_copy_expr(const exp_list& list) {
 
 // ------------------------------------------------------------ queries
 
+bool e_is_group_open(const exp_node& node) {
+    return node.kind == exp_operator && (node.op == op_open || node.op == op_gen_open);
+}
+
+bool e_is_group_close(const exp_node& node) {
+    return node.kind == exp_operator && (node.op == op_close || node.op == op_gen_close);
+}
+
+bool e_is_relation(const exp_node& node) {
+    return node.kind == exp_operator && node.op >= op_lt && node.op <= op_eq;
+}
+
 bool e_is_const_one(const exp_node& node) {
     return node.kind == exp_constant && node.value.kind == val_decimal && node.value.number == 1;
 }
@@ -707,12 +708,11 @@ std::vector<exp_list::const_iterator> ee_item_starts(const exp_list& list, std::
     starts.push_back(list.begin());
     int depth = 0;
     for (auto node = list.begin(); node != list.end() && starts.size() < most; ++node) {
-        if (node->kind != exp_operator) continue;
-        if (node->op == op_open || node->op == op_gen_open)
+        if (e_is_group_open(*node))
             ++depth;
-        else if (node->op == op_close || node->op == op_gen_close)
+        else if (e_is_group_close(*node))
             --depth;
-        else if (node->op == op_comma && depth == 0 && std::next(node) != list.end())
+        else if (is_op(*node, op_comma) && depth == 0 && std::next(node) != list.end())
             starts.push_back(std::next(node));
     }
     return starts;
@@ -746,9 +746,9 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             ctx.output.print(current->first);
             past_first = false;
         }
-        if (is_op(*node, op_open) || is_op(*node, op_gen_open)) {
+        if (e_is_group_open(*node)) {
             ++depth;
-        } else if (is_group_close(*node)) {
+        } else if (e_is_group_close(*node)) {
             close_assignments(depth--);
         } else if (is_op(*node, op_comma)) {
             close_assignments(depth);

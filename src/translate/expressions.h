@@ -122,6 +122,12 @@ exp_list e_copy_expr(const exp_list& list);
 
 // Queries.
 bool e_is_const_one(const exp_node& node);
+// Parentheses of the source and of the printer alike: only the depth
+// matters.
+bool e_is_group_open(const exp_node& node);
+bool e_is_group_close(const exp_node& node);
+// One of the relations <, >, <=, >=, <>, =.
+bool e_is_relation(const exp_node& node);
 // True when the expression starting at `node` starts with a minus sign.
 bool e_is_negative(Context& ctx, const exp_node& node);
 
