@@ -6,6 +6,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "translate/blocks.h"
+#include "translate/casts.h"
 #include "translate/procedures.h"
 
 #include <optional>
@@ -117,18 +118,14 @@ bool holds_location(const exp_list& item) {
 // The C text of `item` stored into an element of type `code`, cast as an
 // assignment casts a location.
 std::string stored_value(Context& ctx, type_code code, exp_list item) {
+    sym_entry element;
+    element.type_code = code;
     item_casts casts;
-    casts.later_locations = "(";
-    {
-        OutputCapture capture(ctx.output, casts.later_locations);
-        dd_basic_type_dec(ctx, code);
-        ctx.output.printf(" %s)", dd_mem_space(ctx, space_none));
-    }
-    std::string text = casts.later_locations;
-    {
-        OutputCapture capture(ctx.output, text);
-        ee_print_items(ctx, item, ee_value, {casts});
-    }
+    casts.first = ss_number_cast(ctx, element);
+    casts.later_locations = casts.first;
+    std::string text;
+    OutputCapture capture(ctx.output, text);
+    ee_print_items(ctx, item, ee_value, {casts});
     return text;
 }
 
@@ -159,11 +156,12 @@ void dd_take_initial_locations(Context& ctx, const sym_entry& entry, exp_list& v
     // other procedure and of a block of the main program are stored where
     // they are declared.
     const procedure_frame* frame = ctx.procedures.current();
-    const bool local = ctx.blocks.b_in_procedure() ? !(frame && frame->lifted) : !ctx.blocks.b_top_is_module();
+    const bool local =
+        ctx.blocks.b_in_procedure() ? !(frame && frame->lifted) : !ctx.blocks.b_top_is_module();
     const Slots slots(ctx, entry);
     if (!slots.known()) return;
     // A union's first member is reached through the union.
-    const std::string target = !entry.union_name.empty() ? entry.access_path
+    const std::string target = !entry.union_name.empty()   ? entry.access_path
                                : entry.lifted_name.empty() ? entry.name
                                                            : entry.lifted_name;
     for_each_initialised_slot(slots, values, [&](exp_list& item, const Slot& slot) {

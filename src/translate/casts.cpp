@@ -34,40 +34,31 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
 bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
     int depth = 0;
     for (auto node = first; node != list.end(); ++node) {
-        if (node->kind != exp_operator) continue;
-        if (node->op == op_open || node->op == op_gen_open)
+        if (e_is_group_open(*node))
             ++depth;
-        else if (node->op == op_close || node->op == op_gen_close)
+        else if (e_is_group_close(*node))
             --depth;
-        else if (node->op == op_comma && depth == 0)
+        else if (node->kind == exp_operator && node->op == op_comma && depth == 0)
             break;
-        else if (node->op >= op_lt && node->op <= op_eq)
+        else if (e_is_relation(*node))
             return false;
     }
     return true;
 }
 
-// "(WORD  )": the cast to a number type.
-void number_cast(Context& ctx, const sym_entry& target) {
-    ctx.output.print("(");
-    dd_basic_type_dec(ctx, target.type_code);
-    ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
-}
-
 } // namespace
 
 std::string ss_mem_space(const Context& ctx, const sym_entry& entry) {
-    if (entry.initialisation_kind == 3) return "code";
-    switch (entry.memory_space) {
-    case 1:
-        return "xdata";
-    case 2:
-        return "data";
-    case 3:
-        return "idata";
-    default:
-        return ctx.options.plm51_flag ? "data" : "";
-    }
+    if (entry.initialisation_kind == constant_values) return "code";
+    return dd_mem_space(ctx, entry.memory_space);
+}
+
+std::string ss_number_cast(Context& ctx, const sym_entry& target) {
+    std::string cast = "(";
+    OutputCapture capture(ctx.output, cast);
+    dd_basic_type_dec(ctx, target.type_code);
+    ctx.output.printf(" %s)", ss_mem_space(ctx, target).c_str());
+    return cast;
 }
 
 void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& list,
@@ -79,7 +70,7 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
     // A string's location is a BYTE pointer already; a WORD takes it as a
     // number.
     if (source.kind == exp_string && !is_pointer(target.type_code)) {
-        number_cast(ctx, target);
+        ctx.output.print(ss_number_cast(ctx, target));
         return;
     }
     if (source.kind != exp_identifier) return;
@@ -90,7 +81,8 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
     }
     // A location needs the cast even of a name declared only as it is
     // printed (MEMORY).
-    if (source.loc_flag || (source_entry && is_pointer(source_entry->type_code))) number_cast(ctx, target);
+    if (source.loc_flag || (source_entry && is_pointer(source_entry->type_code)))
+        ctx.output.print(ss_number_cast(ctx, target));
 }
 
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
@@ -100,10 +92,8 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
         OutputCapture capture(ctx.output, casts.first);
         ss_print_value_cast(ctx, target, list, first);
     }
-    if (is_whole_number(target.type_code) && is_plain_arithmetic(list, first)) {
-        OutputCapture capture(ctx.output, casts.later_locations);
-        number_cast(ctx, target);
-    }
+    if (is_whole_number(target.type_code) && is_plain_arithmetic(list, first))
+        casts.later_locations = ss_number_cast(ctx, target);
     return casts;
 }
 
@@ -112,10 +102,7 @@ std::string ss_number_cast_of(Context& ctx, const exp_node& target) {
     const sym_entry* entry =
         ctx.symbols.h_lookup(target.member.empty() ? target.name : target.name + "." + target.member);
     if (!entry || !is_whole_number(entry->type_code)) return {};
-    std::string cast;
-    OutputCapture capture(ctx.output, cast);
-    number_cast(ctx, *entry);
-    return cast;
+    return ss_number_cast(ctx, *entry);
 }
 
 void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list) {

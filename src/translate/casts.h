@@ -18,6 +18,10 @@ struct sym_entry;
 // The memory-space word of a cast to the type of `entry`.
 std::string ss_mem_space(const Context& ctx, const sym_entry& entry);
 
+// "(WORD  )": the cast to the number type of `target`, with its
+// memory-space word.
+std::string ss_number_cast(Context& ctx, const sym_entry& target);
+
 // Prints the cast that the value of `list` starting at `first` needs to be
 // given to `target`, chosen by that first node; nothing for a target of no
 // type, and nothing for an embedded assignment (P := .W), whose target a
