@@ -141,8 +141,6 @@ struct sym_entry {
     // it through its jump function.
     std::string label_function;
     bool reached_by_jump = false;
-    // Labels: defined in the code, not only declared.
-    bool defined = false;
     // Variables: the conditional region and the branch of it that declared
     // them (region 0: outside any region).
     int region = 0;

@@ -55,10 +55,7 @@ bool lb_insert_label(Context& ctx, std::string_view name, scope_code mode, int d
             return false;
         }
         // The function that defines a declared label is the one that holds it.
-        if (defined == 1) {
-            existing->defined = true;
-            existing->label_function = lb_current_function(ctx);
-        }
+        if (defined == 1) existing->label_function = lb_current_function(ctx);
         return true;
     }
     if (mode == scope_code::public_scope) lb_open_jump_func(ctx, name);
@@ -130,7 +127,6 @@ void lb_init_label(Context& ctx, std::unique_ptr<sym_entry> entry, scope_code mo
     entry->usage = usage::label;
     entry->scope = mode;
     entry->reference_count = count;
-    entry->defined = count > 0 && mode != scope_code::external_scope;
     // An EXTERNAL label is owned by another module: it can never be defined
     // here, and a GOTO to it calls that module's jump function.
     if (mode == scope_code::external_scope) {
@@ -256,8 +252,8 @@ void lb_arm_jump_targets(Context& ctx, const std::string& function, std::string&
     for (const std::string& name : ctx.labels.jump_targets) {
         const sym_entry* label = ctx.symbols.h_lookup_global(name);
         if (!label || label->usage != usage::label || label->scope == scope_code::external_scope ||
-            label->label_function != function || !label->defined)
-            continue;
+            label->label_function != function || label->reference_count == 0)
+            continue; // of another function, or declared and never defined
         arming.append(static_cast<std::size_t>(entry->second.indent), ' ');
         arming += "if (setjmp(";
         arming += jump_buffer_name(label->name);
