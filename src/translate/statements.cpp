@@ -281,22 +281,27 @@ void Statements::s_for_state(std::string var, std::string member, exp_list start
 
     exp_list counter =
         e_data_ref(std::move(var), {}, member.empty() ? exp_list{} : e_member_ref(std::move(member), {}));
+    // The start, the limit and the step are values of the control variable,
+    // cast as an assignment to it casts them.
+    auto print_bound = [&](exp_list& bound) {
+        ee_print_items(ctx_, bound, ee_value, {ss_cast_pointers(counter, bound)});
+    };
     ctx_.output.o_indent();
     ctx_.output.print("for ( ");
     ee_print_exp(ctx_, counter, ee_value);
     ctx_.output.print(" = ");
-    ee_print_exp(ctx_, start, ee_value);
+    print_bound(start);
     ctx_.output.print(" ; ");
     ee_print_exp(ctx_, counter, ee_value);
     ctx_.output.print(down ? " >= " : " <= ");
-    ee_print_exp(ctx_, limit, ee_value);
+    print_bound(limit);
     ctx_.output.print(" ; ");
     ee_print_exp(ctx_, counter, ee_value);
     ctx_.output.print(" += ");
     if (step.empty())
         ctx_.output.print("1");
     else
-        ee_print_exp(ctx_, step, ee_value);
+        print_bound(step);
     ctx_.output.print(" ) {\n");
     ctx_.output.o_indent_in();
 }
