@@ -16,8 +16,9 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     std::string space = ss_mem_space(ctx, target);
     if (target.pointee_type == type_code::structure_type) {
         if (target.structure_type_name.empty()) return;
-        bool same_structure =
-            !source.loc_flag && source_entry.structure_type_name == target.structure_type_name;
+        // A member is never a structure: a POINTER member is converted too.
+        bool same_structure = !source.loc_flag && source.member.empty() &&
+                              source_entry.structure_type_name == target.structure_type_name;
         if (same_structure) return;
         ctx.output.printf("(%s %s *)", target.structure_type_name.c_str(), space.c_str());
         return;

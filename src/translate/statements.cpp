@@ -176,11 +176,14 @@ void Statements::s_return(exp_list expr) {
         }
         ctx_.output.print("return(");
         // The value is given to the function's result as to a variable of
-        // its type (a pointer result takes what it is given).
+        // its type. A pointer result is a plain POINTER: any address, and
+        // any number, is converted to it (constants stay as they are).
         const procedure_frame* frame = ctx_.procedures.current();
-        if (frame && frame->entry && frame->entry->usage == usage::typed_procedure &&
-            !is_pointer(frame->entry->type_code))
+        const bool typed = frame && frame->entry && frame->entry->usage == usage::typed_procedure;
+        if (typed && !is_pointer(frame->entry->type_code))
             ss_print_value(ctx_, *frame->entry, expr);
+        else if (typed && (expr.front().kind == exp_identifier || expr.front().kind == exp_string))
+            ee_print_items(ctx_, expr, ee_value, {{"(POINTER)", {}}});
         else
             ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
