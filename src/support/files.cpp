@@ -136,6 +136,11 @@ const std::string* TempStore::find(std::string_view name) const {
     return it == texts_.end() ? nullptr : &it->second;
 }
 
+std::string* TempStore::find_mutable(std::string_view name) {
+    auto it = texts_.find(name);
+    return it == texts_.end() ? nullptr : &it->second;
+}
+
 std::optional<std::string> TempStore::take(std::string_view name) {
     auto it = texts_.find(name);
     if (it == texts_.end()) return std::nullopt;

@@ -56,6 +56,7 @@ class TempStore {
     // doubling, and room it never fills costs no memory.
     void expect(std::string_view name, std::size_t bytes);
     const std::string* find(std::string_view name) const;
+    std::string* find_mutable(std::string_view name);
     // Removes a text, handing it to the caller; none when it does not exist.
     std::optional<std::string> take(std::string_view name);
     bool remove(std::string_view name);

@@ -115,6 +115,10 @@ bool OutputStreams::o_pop_file() {
     return true;
 }
 
+bool OutputStreams::o_assembling_include() const {
+    return std::any_of(stack_.begin(), stack_.end(), [](const o_output_file& file) { return file.assemble_on_pop; });
+}
+
 const std::string* OutputStreams::o_output_name() const {
     if (!stack_.empty()) return &stack_.back().name;
     return popped_last_ ? &*popped_last_ : nullptr;

@@ -45,6 +45,9 @@ class OutputStreams {
     bool o_pop_file();
     // Name of the top file, or of the file popped last; null when neither.
     const std::string* o_output_name() const;
+    // Whether an include file's own C file is being written, which gathers
+    // its prototypes below its declarations.
+    bool o_assembling_include() const;
     // Stops the run when the file being read is the current disk output.
     void o_check_same_file();
     // Stops the run when `output` names a file the run has read.

@@ -21,6 +21,7 @@ constexpr int procedure_within_procedure = 22;
 
 constexpr const char* header_text = "tmp_header.t";
 constexpr const char* function_text = "tmp_func.t";
+constexpr const char* main_text = "tmp_main.t";
 constexpr const char* opening_text = "st_func.t";
 
 // The C type word of a return type, with its trailing blank.
@@ -209,30 +210,58 @@ void mark_parameters(Context& ctx, const name_list& params) {
         ctx.declarations.dd_set_id_pending(param, parameter_pending);
 }
 
+// The structure type a parameter points to, when it has a name of its own.
+const std::string* parameter_structure(Context& ctx, const std::string& param) {
+    const sym_entry* entry = ctx.symbols.h_lookup(param);
+    if (!entry || !is_pointer(entry->type_code) || entry->pointee_type != type_code::structure_type ||
+        entry->structure_type_name.empty())
+        return nullptr;
+    return &entry->structure_type_name;
+}
+
+// Takes the typedef of `name` out of `text`, appending it to `header`.
+bool move_typedef(std::string& text, const std::string& name, std::string& header) {
+    const std::string closing = "} " + name + ";\n";
+    const std::size_t end = text.find(closing);
+    if (end == std::string::npos) return false;
+    const std::size_t opening = text.rfind("typedef struct {", end);
+    if (opening == std::string::npos) return false;
+    const std::size_t line = text.rfind('\n', opening);
+    const std::size_t start = line == std::string::npos ? 0 : line + 1;
+    const std::size_t stop = end + closing.size();
+    header.append(text, start, stop - start);
+    text.erase(start, stop - start);
+    return true;
+}
+
 // A parameter that points to a structure declared inside the procedure
-// names a typedef that the function's text holds, below every prototype.
+// names a typedef that the function's text holds (or, for a procedure
+// with nested ones, the text of the functions), below every prototype.
 // That typedef moves to the prototypes, ahead of the one that names it.
 void move_parameter_typedefs(Context& ctx, const name_list& params, std::string& header) {
     std::string* body = ctx.output.o_current_text();
-    if (!body) return;
     for (const std::string& param : params) {
-        const sym_entry* entry = ctx.symbols.h_lookup(param);
-        if (!entry || !is_pointer(entry->type_code) || entry->pointee_type != type_code::structure_type ||
-            entry->structure_type_name.empty() || !ctx.symbols.h_lookup_local(entry->structure_type_name))
-            continue;
-        std::string closing = "} ";
-        closing += entry->structure_type_name;
-        closing += ";\n";
-        const std::size_t end = body->find(closing);
-        if (end == std::string::npos) continue;
-        const std::size_t opening = body->rfind("typedef struct {", end);
-        if (opening == std::string::npos) continue;
-        const std::size_t line = body->rfind('\n', opening);
-        const std::size_t start = line == std::string::npos ? 0 : line + 1;
-        const std::size_t stop = end + closing.size();
-        header.append(*body, start, stop - start);
-        body->erase(start, stop - start);
+        const std::string* type = parameter_structure(ctx, param);
+        if (!type || !ctx.symbols.h_lookup_local(*type)) continue;
+        if (body && move_typedef(*body, *type, header)) continue;
+        if (std::string* functions = ctx.files.temps.find_mutable(function_text))
+            move_typedef(*functions, *type, header);
     }
+}
+
+// Where the prototype goes. A parameter that points to a structure type of
+// the module (a LITERALLY name for a STRUCTURE, perhaps from an include
+// file) needs that type declared first: the prototypes of the module's C
+// file stand above its declarations, so such a prototype follows what the
+// module has declared so far. (An include file translated to a file of its
+// own has its prototypes below its declarations already.)
+std::string& prototype_place(Context& ctx, const name_list& params) {
+    if (!ctx.output.o_assembling_include())
+        for (const std::string& param : params) {
+            const std::string* type = parameter_structure(ctx, param);
+            if (type && !ctx.symbols.h_lookup_local(*type)) return ctx.files.temps.open(main_text, false);
+        }
+    return prototypes(ctx);
 }
 
 // The ANSI prototype repeats the header: the parameter declarations are
@@ -247,7 +276,7 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
         OutputCapture capture(ctx.output, parameters);
         dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
     }
-    std::string& header = prototypes(ctx);
+    std::string& header = prototype_place(ctx, params);
     move_parameter_typedefs(ctx, params, header);
     if (is_static_storage(frame.storage)) header += "static ";
     header += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
