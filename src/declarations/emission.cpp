@@ -5,6 +5,7 @@
 #include "driver/context.h"
 #include "support/messages.h"
 #include "support/strings.h"
+#include "translate/casts.h"
 #include "translate/labels.h"
 #include "translate/procedures.h"
 
@@ -234,10 +235,11 @@ bool has_word_elements(const sym_entry& entry) {
 }
 
 // The values of an initialiser, without " = ".
-void print_initial_values(Context& ctx, loc_var_attr& attrs, bool braces, bool word_elements) {
+void print_initial_values(Context& ctx, loc_var_attr& attrs, bool braces, bool word_elements,
+                          const std::vector<item_casts>& casts = {}) {
     if (braces) print(ctx, "{ ");
     ctx.expressions.ee_init_list_on(word_elements);
-    ee_print_exp(ctx, attrs.values, ee_value);
+    ee_print_items(ctx, attrs.values, ee_value, casts);
     ctx.expressions.ee_init_list_off();
     if (braces) print(ctx, " }");
 }
@@ -279,7 +281,7 @@ int dd_flush_single_dec(Context& ctx, std::string_view name, bool newline, bool 
             dd_take_initial_locations(ctx, *entry, attrs->values);
             dd_mark_word_pairs(ctx, *entry, attrs->values);
         }
-        dd_init_dec(ctx, attrs, takes_braces(*entry), has_word_elements(*entry));
+        dd_init_dec(ctx, *entry, attrs);
     } else if (attrs && !attrs->values.empty() && !dd_initialises_union(ctx, *entry)) {
         ctx.messages.log_printf("%s: warning: \"%s\" initialization in a union ignored\n", ctx.message_file(),
                                 entry->name.c_str());
@@ -432,14 +434,15 @@ void dd_struct_mem_dec(Context& ctx, struct_spec_list& members) {
     ctx.output.o_indent_out();
 }
 
-void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_elements) {
+void dd_init_dec(Context& ctx, const sym_entry& entry, loc_var_attr* attrs) {
     if (!attrs || attrs->values.empty()) return;
     switch (attrs->initialisation_kind) {
     case initial_values:
     case data_values:
     case constant_values:
         print(ctx, " = ");
-        print_initial_values(ctx, *attrs, braces, word_elements);
+        print_initial_values(ctx, *attrs, takes_braces(entry), has_word_elements(entry),
+                             ss_initial_pointer_casts(ctx, entry, attrs->values));
         break;
     default:
         no_case(ctx, "dd_init_dec", attrs->initialisation_kind);

@@ -110,9 +110,10 @@ const char* dd_mem_space(const Context& ctx, int space);
 const char* dd_mem_space_code(const Context& ctx, int space, int initialisation_kind);
 void dd_array_dec(Context& ctx, array_spec* dim);
 void dd_struct_mem_dec(Context& ctx, struct_spec_list& members);
-// `word_elements`: the elements are wider than a byte, so a string of two
-// characters is one WORD value.
-void dd_init_dec(Context& ctx, loc_var_attr* attrs, bool braces, bool word_elements = false);
+// " = " and the initial values of `entry`: a string of two characters is
+// one value for elements wider than a byte, and a pointer's locations take
+// its type.
+void dd_init_dec(Context& ctx, const sym_entry& entry, loc_var_attr* attrs);
 // C initialises a union through its first member, the target of the
 // overlays: " = { values }" from the target's initial values, if any.
 void dd_init_union(Context& ctx, sym_entry& target);

@@ -9,6 +9,10 @@ namespace xlatr {
 
 namespace {
 
+bool is_procedure_entry(const sym_entry& entry) {
+    return entry.usage == usage::procedure || entry.usage == usage::typed_procedure;
+}
+
 // A pointer receives an address of another type through a cast to its own
 // type; a pointer to a structure type through a cast to that type.
 void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& source,
@@ -27,6 +31,19 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.print("(");
     dd_basic_type_dec(ctx, target.pointee_type);
     ctx.output.printf(" %s *)", space.c_str());
+    // ISO C converts a function's address to an object pointer only by way
+    // of an integer.
+    if (is_procedure_entry(source_entry)) ctx.output.print("(unsigned long)");
+}
+
+// Whether the location `node` of a pointer's initial values has a C type
+// other than the BYTE pointer a POINTER holds.
+bool is_foreign_location(const Context& ctx, const sym_entry& target, const exp_node& node) {
+    if (node.kind != exp_identifier || node.loc_flag != 1) return false;
+    if (target.pointee_type == type_code::structure_type) return true;
+    const sym_entry* entry =
+        ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
+    return entry && (entry->type_code != type_code::byte_type || is_procedure_entry(*entry));
 }
 
 // Whether the item of `list` that starts at `first` is plain arithmetic:
@@ -95,6 +112,18 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
     }
     if (is_whole_number(target.type_code) && is_plain_arithmetic(list, first))
         casts.later_locations = ss_number_cast(ctx, target);
+    return casts;
+}
+
+std::vector<item_casts> ss_initial_pointer_casts(Context& ctx, const sym_entry& target, const exp_list& values) {
+    std::vector<item_casts> casts;
+    if (!is_pointer(target.type_code)) return casts;
+    for (exp_list::const_iterator start : ee_item_starts(values, values.size())) {
+        if (is_foreign_location(ctx, target, *start))
+            casts.push_back(ss_value_casts(ctx, target, values, start));
+        else
+            casts.emplace_back();
+    }
     return casts;
 }
 

@@ -42,6 +42,11 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
 // or member, nothing for any other.
 std::string ss_number_cast_of(Context& ctx, const exp_node& target);
 
+// The casts of the initial values of a pointer, one per value: a location
+// of anything but a BYTE (a WORD, a structure, a procedure) is converted to
+// the pointer's type; every other value stays as it is.
+std::vector<item_casts> ss_initial_pointer_casts(Context& ctx, const sym_entry& target, const exp_list& values);
+
 // Prints `list` as a value given to `target`, with those casts.
 void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list);
 
