@@ -17,11 +17,25 @@ bool is_based(const sym_entry& entry) {
 }
 
 // The C name of a base pointer; a pointer that is a structure member is
-// reached through its owner's C name (u.s.p for member p of s in union u).
+// reached through its owner's C name (u.s.p for member p of s in union u),
+// and a member of a BASED structure through that structure's pointer
+// (sp->q).
 std::string s_get_base_name(Context& ctx, const std::string& name) {
     const sym_entry* pointer = ctx.symbols.h_lookup(name);
     if (!pointer) return name;
     std::string text = s_access_name(*pointer);
+    const std::size_t member = name.find('.');
+    const sym_entry* structure =
+        member == std::string::npos ? nullptr : ctx.symbols.h_lookup(name.substr(0, member));
+    if (structure && is_based(*structure) && structure->usage == usage::structure_variable) {
+        std::string through;
+        {
+            OutputCapture capture(ctx.output, through);
+            s_trnslt_entry(ctx, *structure);
+        }
+        const std::size_t dot = text.find_last_of('.');
+        return through + "->" + (dot == std::string::npos ? text : text.substr(dot + 1));
+    }
     if (pointer->owner.empty()) return text;
     const sym_entry* owner = ctx.symbols.h_lookup(pointer->owner);
     if (!owner) return text;
@@ -36,10 +50,12 @@ void print_pointer_cast_type(Context& ctx, const sym_entry& entry) {
 }
 
 // Whether the base is a pointer to the variable's own type, which needs no
-// cast. A WORD base (a location kept in an integer, or a member whose
-// pointee the declaration never sets) always gets one.
+// cast. A WORD base (a location kept in an integer) always gets one, and so
+// does a structure member: a POINTER member is a plain (signed) char
+// pointer, through which a BYTE would read negative.
 bool same_pointee(const sym_entry* pointer, const sym_entry& entry) {
-    return pointer && is_pointer(pointer->type_code) && pointer->pointee_type == entry.type_code;
+    return pointer && is_pointer(pointer->type_code) && pointer->pointee_type == entry.type_code &&
+           entry.base_name.find('.') == std::string::npos;
 }
 
 void s_handle_strct_based(Context& ctx, const sym_entry& entry) {

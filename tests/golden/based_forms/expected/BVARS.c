@@ -31,7 +31,7 @@ main()
    s->len = 2;
    ((hdr *)s)->tag = s->val;
    *((WORD    *)box.ptr) = 7;
-   *box.ptr = box.n;
+   *((BYTE    *)box.ptr) = box.n;
    keep(p,q,&(q[3]),s);
 }
 
