@@ -103,9 +103,50 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
         ctx.output.print(ss_number_cast(ctx, target));
 }
 
+// Whether the item of `list` that starts at `first` adds to or subtracts
+// from its first term, outside any parentheses.
+static bool is_offset_sum(const exp_list& list, exp_list::const_iterator first) {
+    int depth = 0;
+    for (auto node = first; node != list.end(); ++node) {
+        if (e_is_group_open(*node))
+            ++depth;
+        else if (e_is_group_close(*node))
+            --depth;
+        else if (node->kind == exp_operator && node->op == op_comma && depth == 0)
+            break;
+        else if (depth == 0 && node != first && node->kind == exp_operator &&
+                 (node->op == op_plus || node->op == op_minus))
+            return true;
+    }
+    return false;
+}
+
+// The cast to the pointer type of `target`: "(WORD   *)", "(StrucT1  *)".
+static std::string pointer_type_cast(Context& ctx, const sym_entry& target) {
+    const std::string space = ss_mem_space(ctx, target);
+    if (target.pointee_type == type_code::structure_type)
+        return "(" + target.structure_type_name + " " + space + " *)";
+    std::string cast = "(";
+    OutputCapture capture(ctx.output, cast);
+    dd_basic_type_dec(ctx, target.pointee_type);
+    ctx.output.printf(" %s *)", space.c_str());
+    return cast;
+}
+
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
                           exp_list::const_iterator first) {
     item_casts casts;
+    // A location plus a number given to a pointer to wider data counts
+    // bytes, as a BYTE pointer does, before it takes the pointer's type.
+    const bool typed_pointer = is_pointer(target.type_code) && target.pointee_type != type_code::byte_type &&
+                               !(target.pointee_type == type_code::structure_type &&
+                                 target.structure_type_name.empty());
+    if (typed_pointer && first != list.end() && first->kind == exp_identifier && first->loc_flag == 1 &&
+        is_offset_sum(list, first)) {
+        casts.first = pointer_type_cast(ctx, target) + "((BYTE *)";
+        casts.close = ")";
+        return casts;
+    }
     {
         OutputCapture capture(ctx.output, casts.first);
         ss_print_value_cast(ctx, target, list, first);

@@ -696,6 +696,27 @@ bool in_location_difference(const exp_list& list, exp_list::iterator at) {
     return minus != list.begin() && ends_operand(*std::prev(minus));
 }
 
+
+// Whether the location at `at` is a term of a sum: PL/M adds bytes to it,
+// C would add elements of its type.
+bool in_location_sum(const exp_list& list, exp_list::iterator at) {
+    if (!is_location(*at)) return false;
+    auto next = std::next(at);
+    if (next != list.end() && (is_op(*next, op_plus) || is_minus(*next))) return true;
+    if (at == list.begin() || !is_op(*std::prev(at), op_plus)) return false;
+    auto plus = std::prev(at);
+    return plus != list.begin() && ends_operand(*std::prev(plus));
+}
+
+// Whether the location `node` addresses anything but bytes.
+bool addresses_wider_data(Context& ctx, const exp_node& node) {
+    if (node.kind != exp_identifier) return false;
+    const sym_entry* entry =
+        ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
+    return entry && entry->type_code != type_code::byte_type && entry->usage != usage::procedure &&
+           entry->usage != usage::typed_procedure;
+}
+
 } // namespace
 
 void ee_print_exp(Context& ctx, exp_list& list, int mode) {
@@ -740,10 +761,17 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             assignments.pop_back();
     };
     const exp_node* previous = nullptr;
+    bool item_open = false;
+    const auto close_item = [&] {
+        if (current && item_open) ctx.output.print(current->close);
+        item_open = false;
+    };
     for (auto node = list.begin(); node != list.end(); ++node) {
-        if (item < starts.size() && exp_list::const_iterator(node) == starts[item]) {
+        const bool item_starts = item < starts.size() && exp_list::const_iterator(node) == starts[item];
+        if (item_starts) {
             current = &casts[item++];
             ctx.output.print(current->first);
+            item_open = true;
             past_first = false;
         }
         if (e_is_group_open(*node)) {
@@ -751,20 +779,26 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
         } else if (e_is_group_close(*node)) {
             close_assignments(depth--);
         } else if (is_op(*node, op_comma)) {
+            if (depth == 0) close_item();
             close_assignments(depth);
         } else if (is_op(*node, op_assign) && previous) {
             assignments.push_back({depth, ss_number_cast_of(ctx, *previous)});
         }
+        // A cast in front of the item's first node is that node's own.
+        const bool cast_given = item_starts && current && !current->first.empty();
         if (in_location_difference(list, node))
             ctx.output.print("(WORD)");
         else if (is_location(*node) && !assignments.empty())
             ctx.output.print(assignments.back().cast);
-        else if (past_first && current && is_location(*node))
+        else if (past_first && current && is_location(*node) && !current->later_locations.empty())
             ctx.output.print(current->later_locations);
+        else if (!cast_given && in_location_sum(list, node) && addresses_wider_data(ctx, *node))
+            ctx.output.print("(BYTE *)");
         if (!is_generated(*node)) past_first = true;
         previous = &*node;
         ee_parse_exp_node(ctx, *node);
     }
+    close_item();
 }
 
 void ee_parse_exp_node(Context& ctx, exp_node& node) {

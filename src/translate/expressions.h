@@ -141,6 +141,8 @@ void ee_print_exp(Context& ctx, exp_list& list, int mode);
 struct item_casts {
     std::string first;
     std::string later_locations;
+    // Closes what `first` opened, after the item's last node.
+    std::string close;
 };
 // The same, printing the casts of the list's i-th item as it goes (an item
 // without casts gets none).

@@ -183,7 +183,7 @@ void Statements::s_return(exp_list expr) {
         if (typed && !is_pointer(frame->entry->type_code))
             ss_print_value(ctx_, *frame->entry, expr);
         else if (typed && (expr.front().kind == exp_identifier || expr.front().kind == exp_string))
-            ee_print_items(ctx_, expr, ee_value, {{"(POINTER)", {}}});
+            ee_print_items(ctx_, expr, ee_value, {{"(POINTER)", {}, {}}});
         else
             ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
