@@ -13,24 +13,33 @@ bool is_procedure_entry(const sym_entry& entry) {
     return entry.usage == usage::procedure || entry.usage == usage::typed_procedure;
 }
 
+// The cast to the pointer type of `target`: "(WORD   *)", "(StrucT1  *)".
+std::string pointer_type_cast(Context& ctx, const sym_entry& target) {
+    const std::string space = ss_mem_space(ctx, target);
+    if (target.pointee_type == type_code::structure_type)
+        return "(" + target.structure_type_name + " " + space + " *)";
+    std::string cast = "(";
+    OutputCapture capture(ctx.output, cast);
+    dd_basic_type_dec(ctx, target.pointee_type);
+    ctx.output.printf(" %s *)", space.c_str());
+    return cast;
+}
+
 // A pointer receives an address of another type through a cast to its own
 // type; a pointer to a structure type through a cast to that type.
 void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& source,
                          const sym_entry& source_entry) {
-    std::string space = ss_mem_space(ctx, target);
     if (target.pointee_type == type_code::structure_type) {
         if (target.structure_type_name.empty()) return;
         // A member is never a structure: a POINTER member is converted too.
         bool same_structure = !source.loc_flag && source.member.empty() &&
                               source_entry.structure_type_name == target.structure_type_name;
         if (same_structure) return;
-        ctx.output.printf("(%s %s *)", target.structure_type_name.c_str(), space.c_str());
+        ctx.output.print(pointer_type_cast(ctx, target));
         return;
     }
     if (source_entry.pointee_type == target.pointee_type && source.member.empty()) return;
-    ctx.output.print("(");
-    dd_basic_type_dec(ctx, target.pointee_type);
-    ctx.output.printf(" %s *)", space.c_str());
+    ctx.output.print(pointer_type_cast(ctx, target));
     // ISO C converts a function's address to an object pointer only by way
     // of an integer.
     if (is_procedure_entry(source_entry)) ctx.output.print("(unsigned long)");
@@ -46,10 +55,10 @@ bool is_foreign_location(const Context& ctx, const sym_entry& target, const exp_
     return entry && (entry->type_code != type_code::byte_type || is_procedure_entry(*entry));
 }
 
-// Whether the item of `list` that starts at `first` is plain arithmetic:
-// no relation, whose operands are compared as they are and whose result is
-// 0FFFFH or 0 whatever they were.
-bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
+// Whether a node of the item of `list` that starts at `first` passes
+// `test`, which is given the node and its depth in parentheses.
+template <typename Test>
+bool item_has(const exp_list& list, exp_list::const_iterator first, Test test) {
     int depth = 0;
     for (auto node = first; node != list.end(); ++node) {
         if (e_is_group_open(*node))
@@ -58,10 +67,25 @@ bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
             --depth;
         else if (node->kind == exp_operator && node->op == op_comma && depth == 0)
             break;
-        else if (e_is_relation(*node))
-            return false;
+        else if (test(node, depth))
+            return true;
     }
-    return true;
+    return false;
+}
+
+// Whether the item is plain arithmetic: no relation, whose operands are
+// compared as they are and whose result is 0FFFFH or 0 whatever they were.
+bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
+    return !item_has(list, first, [](exp_list::const_iterator node, int) { return e_is_relation(*node); });
+}
+
+// Whether the item adds to or subtracts from its first term, outside any
+// parentheses.
+bool is_offset_sum(const exp_list& list, exp_list::const_iterator first) {
+    return item_has(list, first, [&](exp_list::const_iterator node, int depth) {
+        return depth == 0 && node != first && node->kind == exp_operator &&
+               (node->op == op_plus || node->op == op_minus);
+    });
 }
 
 } // namespace
@@ -101,36 +125,6 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
     // printed (MEMORY).
     if (source.loc_flag || (source_entry && is_pointer(source_entry->type_code)))
         ctx.output.print(ss_number_cast(ctx, target));
-}
-
-// Whether the item of `list` that starts at `first` adds to or subtracts
-// from its first term, outside any parentheses.
-static bool is_offset_sum(const exp_list& list, exp_list::const_iterator first) {
-    int depth = 0;
-    for (auto node = first; node != list.end(); ++node) {
-        if (e_is_group_open(*node))
-            ++depth;
-        else if (e_is_group_close(*node))
-            --depth;
-        else if (node->kind == exp_operator && node->op == op_comma && depth == 0)
-            break;
-        else if (depth == 0 && node != first && node->kind == exp_operator &&
-                 (node->op == op_plus || node->op == op_minus))
-            return true;
-    }
-    return false;
-}
-
-// The cast to the pointer type of `target`: "(WORD   *)", "(StrucT1  *)".
-static std::string pointer_type_cast(Context& ctx, const sym_entry& target) {
-    const std::string space = ss_mem_space(ctx, target);
-    if (target.pointee_type == type_code::structure_type)
-        return "(" + target.structure_type_name + " " + space + " *)";
-    std::string cast = "(";
-    OutputCapture capture(ctx.output, cast);
-    dd_basic_type_dec(ctx, target.pointee_type);
-    ctx.output.printf(" %s *)", space.c_str());
-    return cast;
 }
 
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
