@@ -696,7 +696,6 @@ bool in_location_difference(const exp_list& list, exp_list::iterator at) {
     return minus != list.begin() && ends_operand(*std::prev(minus));
 }
 
-
 // Whether the location at `at` is a term of a sum: PL/M adds bytes to it,
 // C would add elements of its type.
 bool in_location_sum(const exp_list& list, exp_list::iterator at) {
