@@ -204,11 +204,18 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
     single_statement([&] {
         const sym_entry* entry = ctx_.symbols.h_lookup(name);
         // A pointer, or a WORD that holds a procedure's location, is called
-        // through what it holds.
-        const bool holds_location =
-            entry && entry->usage == usage::scalar &&
-            (entry->type_code == type_code::word_type || entry->type_code == type_code::dword_type);
-        if (entry && (entry->usage == usage::pointer_scalar || holds_location)) {
+        // through what it holds; so is an element of an array of them, whose
+        // subscript the call's parentheses give (an array is never called).
+        const bool holds_locations =
+            entry && (entry->type_code == type_code::word_type || entry->type_code == type_code::dword_type ||
+                      is_pointer(entry->type_code));
+        if (holds_locations && entry->usage == usage::array_variable) {
+            exp_list callee = e_get_id(name, std::move(args));
+            exp_list no_arguments;
+            print_indirect_call(callee, no_arguments);
+            return;
+        }
+        if (entry && (entry->usage == usage::pointer_scalar || (holds_locations && entry->usage == usage::scalar))) {
             exp_list callee = e_get_id(name, {});
             print_indirect_call(callee, args);
             return;
