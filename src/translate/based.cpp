@@ -16,33 +16,6 @@ bool is_based(const sym_entry& entry) {
     return !entry.base_name.empty();
 }
 
-// The C name of a base pointer; a pointer that is a structure member is
-// reached through its owner's C name (u.s.p for member p of s in union u),
-// and a member of a BASED structure through that structure's pointer
-// (sp->q).
-std::string s_get_base_name(Context& ctx, const std::string& name) {
-    const sym_entry* pointer = ctx.symbols.h_lookup(name);
-    if (!pointer) return name;
-    std::string text = s_access_name(*pointer);
-    const std::size_t member = name.find('.');
-    const sym_entry* structure =
-        member == std::string::npos ? nullptr : ctx.symbols.h_lookup(name.substr(0, member));
-    if (structure && is_based(*structure) && structure->usage == usage::structure_variable) {
-        std::string through;
-        {
-            OutputCapture capture(ctx.output, through);
-            s_trnslt_entry(ctx, *structure);
-        }
-        const std::size_t dot = text.find_last_of('.');
-        return through + "->" + (dot == std::string::npos ? text : text.substr(dot + 1));
-    }
-    if (pointer->owner.empty()) return text;
-    const sym_entry* owner = ctx.symbols.h_lookup(pointer->owner);
-    if (!owner) return text;
-    std::size_t dot = text.find_last_of('.');
-    return s_access_name(*owner) + "." + (dot == std::string::npos ? text : text.substr(dot + 1));
-}
-
 // The type a cast to the variable's own pointer type names: "BYTE    *".
 void print_pointer_cast_type(Context& ctx, const sym_entry& entry) {
     dd_basic_type_dec(ctx, entry.type_code);
@@ -102,6 +75,29 @@ void print_based_structure(Context& ctx, const sym_entry& entry) {
 }
 
 } // namespace
+
+std::string s_get_base_name(Context& ctx, const std::string& name) {
+    const sym_entry* pointer = ctx.symbols.h_lookup(name);
+    if (!pointer) return name;
+    std::string text = s_access_name(*pointer);
+    const std::size_t member = name.find('.');
+    const sym_entry* structure =
+        member == std::string::npos ? nullptr : ctx.symbols.h_lookup(name.substr(0, member));
+    if (structure && is_based(*structure) && structure->usage == usage::structure_variable) {
+        std::string through;
+        {
+            OutputCapture capture(ctx.output, through);
+            s_trnslt_entry(ctx, *structure);
+        }
+        const std::size_t dot = text.find_last_of('.');
+        return through + "->" + (dot == std::string::npos ? text : text.substr(dot + 1));
+    }
+    if (pointer->owner.empty()) return text;
+    const sym_entry* owner = ctx.symbols.h_lookup(pointer->owner);
+    if (!owner) return text;
+    std::size_t dot = text.find_last_of('.');
+    return s_access_name(*owner) + "." + (dot == std::string::npos ? text : text.substr(dot + 1));
+}
 
 const std::string& s_access_name(const sym_entry& entry) {
     return entry.access_path.empty() ? entry.name : entry.access_path;

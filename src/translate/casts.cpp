@@ -46,13 +46,13 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
 }
 
 // Whether the location `node` of a pointer's initial values has a C type
-// other than the BYTE pointer a POINTER holds.
+// other than the pointer's.
 bool is_foreign_location(const Context& ctx, const sym_entry& target, const exp_node& node) {
     if (node.kind != exp_identifier || node.loc_flag != 1) return false;
     if (target.pointee_type == type_code::structure_type) return true;
     const sym_entry* entry =
         ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
-    return entry && (entry->type_code != type_code::byte_type || is_procedure_entry(*entry));
+    return entry && (entry->type_code != target.pointee_type || is_procedure_entry(*entry));
 }
 
 // Whether a node of the item of `list` that starts at `first` passes
@@ -79,13 +79,23 @@ bool is_plain_arithmetic(const exp_list& list, exp_list::const_iterator first) {
     return !item_has(list, first, [](exp_list::const_iterator node, int) { return e_is_relation(*node); });
 }
 
-// Whether the item adds to or subtracts from its first term, outside any
-// parentheses.
-bool is_offset_sum(const exp_list& list, exp_list::const_iterator first) {
-    return item_has(list, first, [&](exp_list::const_iterator node, int depth) {
-        return depth == 0 && node != first && node->kind == exp_operator &&
-               (node->op == op_plus || node->op == op_minus);
+// Whether the item adds to or subtracts from an address, outside any
+// parentheses: a location or a pointer is one of its terms.
+bool is_offset_sum(Context& ctx, const exp_list& list, exp_list::const_iterator first) {
+    const auto at_top = [&](auto test) {
+        return item_has(list, first, [&](exp_list::const_iterator node, int depth) {
+            return depth == 0 && test(*node);
+        });
+    };
+    const bool sum = at_top([](const exp_node& node) {
+        return node.kind == exp_operator && (node.op == op_plus || node.op == op_minus);
     });
+    return sum && at_top([&](const exp_node& node) {
+               if (node.kind != exp_identifier) return false;
+               if (node.loc_flag == 1) return true;
+               const sym_entry* entry = ctx.symbols.h_lookup(node.name);
+               return entry && is_pointer(entry->type_code);
+           });
 }
 
 } // namespace
@@ -130,15 +140,15 @@ void ss_print_value_cast(Context& ctx, const sym_entry& target, const exp_list& 
 item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list& list,
                           exp_list::const_iterator first) {
     item_casts casts;
-    // A location plus a number given to a pointer to wider data counts
+    // An address plus a number given to a pointer to wider data counts
     // bytes, as a BYTE pointer does, before it takes the pointer's type.
     const bool typed_pointer = is_pointer(target.type_code) && target.pointee_type != type_code::byte_type &&
                                !(target.pointee_type == type_code::structure_type &&
                                  target.structure_type_name.empty());
-    if (typed_pointer && first != list.end() && first->kind == exp_identifier && first->loc_flag == 1 &&
-        is_offset_sum(list, first)) {
-        casts.first = pointer_type_cast(ctx, target) + "((BYTE *)";
+    if (typed_pointer && first != list.end() && is_offset_sum(ctx, list, first)) {
+        casts.first = pointer_type_cast(ctx, target) + "(";
         casts.close = ")";
+        casts.counts_bytes = true;
         return casts;
     }
     {
@@ -154,12 +164,18 @@ std::vector<item_casts> ss_initial_pointer_casts(Context& ctx, const sym_entry& 
     std::vector<item_casts> casts;
     if (!is_pointer(target.type_code)) return casts;
     for (exp_list::const_iterator start : ee_item_starts(values, values.size())) {
-        if (is_foreign_location(ctx, target, *start))
+        if (is_foreign_location(ctx, target, *start) || is_offset_sum(ctx, values, start))
             casts.push_back(ss_value_casts(ctx, target, values, start));
         else
             casts.emplace_back();
     }
     return casts;
+}
+
+std::string ss_pointer_result_cast(Context& ctx, const exp_node& value) {
+    const sym_entry* entry = value.kind == exp_identifier ? ctx.symbols.h_lookup(value.name) : nullptr;
+    const bool procedure = entry && is_procedure_entry(*entry) && value.loc_flag == 1;
+    return procedure ? "(POINTER)(unsigned long)" : "(POINTER)";
 }
 
 std::string ss_number_cast_of(Context& ctx, const exp_node& target) {

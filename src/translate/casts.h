@@ -47,6 +47,10 @@ std::string ss_number_cast_of(Context& ctx, const exp_node& target);
 // the pointer's type; every other value stays as it is.
 std::vector<item_casts> ss_initial_pointer_casts(Context& ctx, const sym_entry& target, const exp_list& values);
 
+// The cast of a value whose first node is `value` returned by a POINTER
+// procedure: "(POINTER)", by way of an integer for a procedure's location.
+std::string ss_pointer_result_cast(Context& ctx, const exp_node& value);
+
 // Prints `list` as a value given to `target`, with those casts.
 void ss_print_value(Context& ctx, const sym_entry& target, exp_list& list);
 

@@ -696,10 +696,8 @@ bool in_location_difference(const exp_list& list, exp_list::iterator at) {
     return minus != list.begin() && ends_operand(*std::prev(minus));
 }
 
-// Whether the location at `at` is a term of a sum: PL/M adds bytes to it,
-// C would add elements of its type.
-bool in_location_sum(const exp_list& list, exp_list::iterator at) {
-    if (!is_location(*at)) return false;
+// Whether the node at `at` is a term of a sum.
+bool in_sum(const exp_list& list, exp_list::iterator at) {
     auto next = std::next(at);
     if (next != list.end() && (is_op(*next, op_plus) || is_minus(*next))) return true;
     if (at == list.begin() || !is_op(*std::prev(at), op_plus)) return false;
@@ -707,14 +705,26 @@ bool in_location_sum(const exp_list& list, exp_list::iterator at) {
     return plus != list.begin() && ends_operand(*std::prev(plus));
 }
 
-// Whether the location `node` addresses anything but bytes.
-bool addresses_wider_data(Context& ctx, const exp_node& node) {
+} // namespace
+
+bool e_counts_elements(Context& ctx, const exp_node& node) {
     if (node.kind != exp_identifier) return false;
     const sym_entry* entry =
         ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
-    return entry && entry->type_code != type_code::byte_type && entry->usage != usage::procedure &&
-           entry->usage != usage::typed_procedure;
+    if (!entry) return false;
+    if (node.loc_flag != 1)
+        return entry->usage == usage::pointer_scalar && node.member.empty() && node.args.empty() &&
+               entry->pointee_type != type_code::byte_type;
+    if (entry->usage == usage::procedure || entry->usage == usage::typed_procedure) return false;
+    if (entry->base_name.empty()) return entry->type_code != type_code::byte_type;
+    // The location of a BASED variable is its base: a WORD is a number, a
+    // member a plain char pointer.
+    const sym_entry* base = ctx.symbols.h_lookup(entry->base_name);
+    return base && is_pointer(base->type_code) && entry->base_name.find('.') == std::string::npos &&
+           base->pointee_type != type_code::byte_type;
 }
+
+namespace {
 
 } // namespace
 
@@ -760,6 +770,8 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             assignments.pop_back();
     };
     const exp_node* previous = nullptr;
+    // The operands of a comparison are left as they are.
+    const bool compares = std::any_of(list.begin(), list.end(), e_is_relation);
     bool item_open = false;
     const auto close_item = [&] {
         if (current && item_open) ctx.output.print(current->close);
@@ -783,15 +795,17 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
         } else if (is_op(*node, op_assign) && previous) {
             assignments.push_back({depth, ss_number_cast_of(ctx, *previous)});
         }
-        // A cast in front of the item's first node is that node's own.
-        const bool cast_given = item_starts && current && !current->first.empty();
+        // A cast in front of the item's first node is that node's own,
+        // unless it only takes the bytes counted to a pointer's type.
+        const bool cast_given = item_starts && current && !current->first.empty() && !current->counts_bytes;
         if (in_location_difference(list, node))
             ctx.output.print("(WORD)");
         else if (is_location(*node) && !assignments.empty())
             ctx.output.print(assignments.back().cast);
         else if (past_first && current && is_location(*node) && !current->later_locations.empty())
             ctx.output.print(current->later_locations);
-        else if (!cast_given && in_location_sum(list, node) && addresses_wider_data(ctx, *node))
+        else if (!cast_given && !compares && !(current && current->terms_as_written) && in_sum(list, node) &&
+                 e_counts_elements(ctx, *node))
             ctx.output.print("(BYTE *)");
         if (!is_generated(*node)) past_first = true;
         previous = &*node;
@@ -885,7 +899,7 @@ void ee_print_id(Context& ctx, exp_node& node) {
         return;
     }
     if (is_based_location(node, *entry)) {
-        s_trnslt_var(ctx, entry->base_name);
+        ctx.output.print(s_get_base_name(ctx, entry->base_name));
         return;
     }
     switch (entry->usage) {

@@ -143,7 +143,15 @@ struct item_casts {
     std::string later_locations;
     // Closes what `first` opened, after the item's last node.
     std::string close;
+    // `first` takes a sum of bytes to a pointer's type: the terms still
+    // count bytes.
+    bool counts_bytes = false;
+    // The terms stay as written, pointers counting elements.
+    bool terms_as_written = false;
 };
+// Whether `node`, a term of a sum, is a pointer to data wider than a byte
+// in C (a location, a typed pointer), which would add elements, not bytes.
+bool e_counts_elements(Context& ctx, const exp_node& node);
 // The same, printing the casts of the list's i-th item as it goes (an item
 // without casts gets none).
 void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<item_casts>& casts);
@@ -165,6 +173,10 @@ void ee_logical_pass(exp_list& list, int mode);
 const std::string& s_access_name(const sym_entry& entry);
 // Prints the C form of a declared name, a BASED variable as the dereference
 // of its base pointer; 0 (nothing printed) when the name is not declared.
+// The C text of a base pointer: a member is reached through its owner
+// (u.s.p for member p of s in union u, sp->q for member q of a structure
+// BASED on sp).
+std::string s_get_base_name(Context& ctx, const std::string& name);
 int s_trnslt_var(Context& ctx, const std::string& name);
 // The same for the entry a lookup of the name found.
 void s_trnslt_entry(Context& ctx, const sym_entry& entry);

@@ -249,19 +249,19 @@ void move_parameter_typedefs(Context& ctx, const name_list& params, std::string&
     }
 }
 
-// Where the prototype goes. A parameter that points to a structure type of
-// the module (a LITERALLY name for a STRUCTURE, perhaps from an include
-// file) needs that type declared first: the prototypes of the module's C
-// file stand above its declarations, so such a prototype follows what the
-// module has declared so far. (An include file translated to a file of its
-// own has its prototypes below its declarations already.)
-std::string& prototype_place(Context& ctx, const name_list& params) {
-    if (!ctx.output.o_assembling_include())
-        for (const std::string& param : params) {
-            const std::string* type = parameter_structure(ctx, param);
-            if (type && !ctx.symbols.h_lookup_local(*type)) return ctx.files.temps.open(main_text, false);
-        }
-    return prototypes(ctx);
+// Whether the prototype needs a structure type of the module (a LITERALLY
+// name for a STRUCTURE, perhaps from an include file), which the module's
+// declarations hold. The prototypes of the module's C file stand above
+// those declarations, so such a prototype follows what the module has
+// declared so far: before main, once main has begun. (An include file
+// translated to a file of its own has its prototypes below its
+// declarations already.)
+bool needs_module_types(Context& ctx, const name_list& params) {
+    if (ctx.output.o_assembling_include()) return false;
+    return std::any_of(params.begin(), params.end(), [&](const std::string& param) {
+        const std::string* type = parameter_structure(ctx, param);
+        return type && !ctx.symbols.h_lookup_local(*type);
+    });
 }
 
 // The ANSI prototype repeats the header: the parameter declarations are
@@ -276,10 +276,20 @@ void write_ansi_prototype(Context& ctx, const procedure_frame& frame, const name
         OutputCapture capture(ctx.output, parameters);
         dd_flush_Ansi_params(ctx, parameter_pending, static_cast<int>(params.size()), params);
     }
-    std::string& header = prototype_place(ctx, params);
-    move_parameter_typedefs(ctx, params, header);
-    if (is_static_storage(frame.storage)) header += "static ";
-    header += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
+    std::string text;
+    move_parameter_typedefs(ctx, params, text);
+    if (is_static_storage(frame.storage)) text += "static ";
+    text += frame.proc_type_text + " " + frame.proc_name + "(" + parameters + ");\n";
+    if (!needs_module_types(ctx, params)) {
+        prototypes(ctx) += text;
+        return;
+    }
+    std::string& main = ctx.files.temps.open(main_text, false);
+    const Statements& statements = ctx.statements;
+    if (statements.main_pending)
+        main += text;
+    else
+        main.insert(std::min(statements.main_offset, main.size()), text);
 }
 
 // The procedure's entry keeps its parameters' records, by which calls cast

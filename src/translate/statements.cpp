@@ -54,6 +54,7 @@ void Statements::ss_main_rule(bool simple_do) {
     // Nothing at module level has indented the output yet: main starts at
     // the margin.
     const std::string region_lines = dv_take_region_lines(ctx_);
+    if (const std::string* text = ctx_.output.o_current_text()) main_offset = text->size();
     ctx_.output.print("\n\n");
     ctx_.output.print("main()\n{\n");
     ctx_.output.print(region_lines);
@@ -183,7 +184,7 @@ void Statements::s_return(exp_list expr) {
         if (typed && !is_pointer(frame->entry->type_code))
             ss_print_value(ctx_, *frame->entry, expr);
         else if (typed && (expr.front().kind == exp_identifier || expr.front().kind == exp_string))
-            ee_print_items(ctx_, expr, ee_value, {{"(POINTER)", {}, {}}});
+            ee_print_items(ctx_, expr, ee_value, {{ss_pointer_result_cast(ctx_, expr.front()), {}, {}, false, false}});
         else
             ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
@@ -209,7 +210,7 @@ void Statements::s_call_state(const std::string& name, exp_list args) {
         const bool holds_locations =
             entry && (entry->type_code == type_code::word_type || entry->type_code == type_code::dword_type ||
                       is_pointer(entry->type_code));
-        if (holds_locations && entry->usage == usage::array_variable) {
+        if (holds_locations && entry->usage == usage::array_variable && !args.empty()) {
             exp_list callee = e_get_id(name, std::move(args));
             exp_list no_arguments;
             print_indirect_call(callee, no_arguments);
@@ -292,9 +293,13 @@ void Statements::s_for_state(std::string var, std::string member, exp_list start
     exp_list counter =
         e_data_ref(std::move(var), {}, member.empty() ? exp_list{} : e_member_ref(std::move(member), {}));
     // The start, the limit and the step are values of the control variable,
-    // cast as an assignment to it casts them.
+    // cast as an assignment to it casts them. (A pointer steps by what it
+    // points to, so the terms of its bounds count the same way.)
+    const bool pointer_control = control && is_pointer(control->type_code);
     auto print_bound = [&](exp_list& bound) {
-        ee_print_items(ctx_, bound, ee_value, {ss_cast_pointers(counter, bound)});
+        item_casts casts = ss_cast_pointers(counter, bound);
+        casts.terms_as_written = pointer_control;
+        ee_print_items(ctx_, bound, ee_value, {casts});
     };
     ctx_.output.o_indent();
     ctx_.output.print("for ( ");

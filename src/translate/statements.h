@@ -20,6 +20,8 @@ class Statements {
 
     // 1 while the C main function has not been opened; goes to 0 once.
     int main_pending = 1;
+    // Where main begins in the text of the main program, once it has.
+    std::size_t main_offset = 0;
     // The C spelling of the module's name.
     std::string module_name;
     // 1 when the next statement is the single-statement body of an IF or

@@ -20,6 +20,7 @@ typedef struct {
 static BYTE   *tab[4] = { (BYTE   *)&(w),(BYTE   *)&(wa[2
 ]),(BYTE   *)(unsigned long)p0,buf };
 static StrucT2  *ps = (StrucT2  *)&(s);
+static WORD   *pw = (WORD   *)buf;
 static BYTE   *p;
 
 

@@ -2,6 +2,7 @@
 
 static POINTER  find(WORD   key);
 static POINTER  atA(void);
+static POINTER  whereFind(void);
 
 
 
@@ -18,6 +19,8 @@ main()
 {
    np = (StrucT1  *)find(2);
    sum = np->val;
+   head = (BYTE   *)np->next;
+   sum = *((BYTE    *)np->next);
 }
 
 
@@ -45,4 +48,13 @@ static
 POINTER  atA(void)
 {
    return((POINTER)&(a) + 1);
+}
+
+
+
+
+static
+POINTER  whereFind(void)
+{
+   return((POINTER)(unsigned long)find);
 }
