@@ -147,7 +147,9 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
                                  target.structure_type_name.empty());
     if (typed_pointer && first != list.end() && is_offset_sum(ctx, list, first)) {
         casts.first = pointer_type_cast(ctx, target) + "(";
-        casts.close = ")";
+        // (Appended, not assigned: GCC 12 at -O2 takes the assignment of a
+        // one-character literal for an overlapping copy.)
+        casts.close.push_back(')');
         casts.counts_bytes = true;
         return casts;
     }
