@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace xlatr {
@@ -709,12 +710,13 @@ bool in_sum(const exp_list& list, exp_list::iterator at) {
 
 bool e_counts_elements(Context& ctx, const exp_node& node) {
     if (node.kind != exp_identifier) return false;
+    // An element or a member of a pointer is printed as a C char pointer.
+    if (node.loc_flag != 1 && (!node.member.empty() || !node.args.empty())) return false;
     const sym_entry* entry =
         ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
     if (!entry) return false;
     if (node.loc_flag != 1)
-        return entry->usage == usage::pointer_scalar && node.member.empty() && node.args.empty() &&
-               entry->pointee_type != type_code::byte_type;
+        return entry->usage == usage::pointer_scalar && entry->pointee_type != type_code::byte_type;
     if (entry->usage == usage::procedure || entry->usage == usage::typed_procedure) return false;
     if (entry->base_name.empty()) return entry->type_code != type_code::byte_type;
     // The location of a BASED variable is its base: a WORD is a number, a
@@ -770,8 +772,13 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             assignments.pop_back();
     };
     const exp_node* previous = nullptr;
-    // The operands of a comparison are left as they are.
-    const bool compares = std::any_of(list.begin(), list.end(), e_is_relation);
+    // The operands of a comparison are left as they are. Whether the list
+    // compares is asked only of a list with a term that would count bytes.
+    std::optional<bool> compares;
+    const auto list_compares = [&] {
+        if (!compares) compares = std::any_of(list.begin(), list.end(), e_is_relation);
+        return *compares;
+    };
     bool item_open = false;
     const auto close_item = [&] {
         if (current && item_open) ctx.output.print(current->close);
@@ -804,8 +811,8 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             ctx.output.print(assignments.back().cast);
         else if (past_first && current && is_location(*node) && !current->later_locations.empty())
             ctx.output.print(current->later_locations);
-        else if (!cast_given && !compares && !(current && current->terms_as_written) && in_sum(list, node) &&
-                 e_counts_elements(ctx, *node))
+        else if (node->kind == exp_identifier && !cast_given && !(current && current->terms_as_written) &&
+                 in_sum(list, node) && e_counts_elements(ctx, *node) && !list_compares())
             ctx.output.print("(BYTE *)");
         if (!is_generated(*node)) past_first = true;
         previous = &*node;
