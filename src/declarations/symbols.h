@@ -150,6 +150,11 @@ struct sym_entry {
     std::vector<sym_entry> parameters;
 };
 
+// A procedure, typed or not.
+inline bool is_procedure(const sym_entry& entry) {
+    return entry.usage == usage::procedure || entry.usage == usage::typed_procedure;
+}
+
 // One scope's table. Entries are found through an open-addressing index
 // keyed on the case-folded name, so that all C spellings of one PL/M name
 // meet in one probe sequence; lookup cost does not grow with the table.

@@ -28,7 +28,7 @@ void print_pointer_cast_type(Context& ctx, const sym_entry& entry) {
 // pointer, through which a BYTE would read negative.
 bool same_pointee(const sym_entry* pointer, const sym_entry& entry) {
     return pointer && is_pointer(pointer->type_code) && pointer->pointee_type == entry.type_code &&
-           entry.base_name.find('.') == std::string::npos;
+           !s_based_on_member(entry);
 }
 
 void s_handle_strct_based(Context& ctx, const sym_entry& entry) {
@@ -76,27 +76,31 @@ void print_based_structure(Context& ctx, const sym_entry& entry) {
 
 } // namespace
 
+bool s_based_on_member(const sym_entry& entry) {
+    return entry.base_name.find('.') != std::string::npos;
+}
+
 std::string s_get_base_name(Context& ctx, const std::string& name) {
     const sym_entry* pointer = ctx.symbols.h_lookup(name);
     if (!pointer) return name;
-    std::string text = s_access_name(*pointer);
-    const std::size_t member = name.find('.');
+    const std::string& text = s_access_name(*pointer);
+    const std::size_t dot = text.find_last_of('.');
+    const std::string member = dot == std::string::npos ? text : text.substr(dot + 1);
+    const std::size_t owner_end = name.find('.');
     const sym_entry* structure =
-        member == std::string::npos ? nullptr : ctx.symbols.h_lookup(name.substr(0, member));
+        owner_end == std::string::npos ? nullptr : ctx.symbols.h_lookup(name.substr(0, owner_end));
     if (structure && is_based(*structure) && structure->usage == usage::structure_variable) {
         std::string through;
         {
             OutputCapture capture(ctx.output, through);
             s_trnslt_entry(ctx, *structure);
         }
-        const std::size_t dot = text.find_last_of('.');
-        return through + "->" + (dot == std::string::npos ? text : text.substr(dot + 1));
+        return through + "->" + member;
     }
     if (pointer->owner.empty()) return text;
     const sym_entry* owner = ctx.symbols.h_lookup(pointer->owner);
     if (!owner) return text;
-    std::size_t dot = text.find_last_of('.');
-    return s_access_name(*owner) + "." + (dot == std::string::npos ? text : text.substr(dot + 1));
+    return s_access_name(*owner) + "." + member;
 }
 
 const std::string& s_access_name(const sym_entry& entry) {

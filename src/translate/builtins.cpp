@@ -124,14 +124,10 @@ void malformed_table(Context& ctx, int record_number) {
                             table_file, record_number);
 }
 
-const sym_entry* find_declared(Context& ctx, const exp_node& node) {
-    return ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
-}
-
 int operand_type(Context& ctx, const exp_node& node) {
     switch (node.kind) {
     case exp_identifier: {
-        if (const sym_entry* entry = find_declared(ctx, node)) {
+        if (const sym_entry* entry = e_node_entry(ctx, node)) {
             if (entry->type_code != type_code::constant_type) return static_cast<int>(entry->type_code);
             if (entry->constant_value && *entry->constant_value > 0xFFFF)
                 return static_cast<int>(type_code::dword_type);

@@ -9,10 +9,6 @@ namespace xlatr {
 
 namespace {
 
-bool is_procedure_entry(const sym_entry& entry) {
-    return entry.usage == usage::procedure || entry.usage == usage::typed_procedure;
-}
-
 // The cast to the pointer type of `target`: "(WORD   *)", "(StrucT1  *)".
 std::string pointer_type_cast(Context& ctx, const sym_entry& target) {
     const std::string space = ss_mem_space(ctx, target);
@@ -42,17 +38,16 @@ void pointer_target_cast(Context& ctx, const sym_entry& target, const exp_node& 
     ctx.output.print(pointer_type_cast(ctx, target));
     // ISO C converts a function's address to an object pointer only by way
     // of an integer.
-    if (is_procedure_entry(source_entry)) ctx.output.print("(unsigned long)");
+    if (is_procedure(source_entry)) ctx.output.print("(unsigned long)");
 }
 
 // Whether the location `node` of a pointer's initial values has a C type
 // other than the pointer's.
-bool is_foreign_location(const Context& ctx, const sym_entry& target, const exp_node& node) {
+bool is_foreign_location(Context& ctx, const sym_entry& target, const exp_node& node) {
     if (node.kind != exp_identifier || node.loc_flag != 1) return false;
     if (target.pointee_type == type_code::structure_type) return true;
-    const sym_entry* entry =
-        ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
-    return entry && (entry->type_code != target.pointee_type || is_procedure_entry(*entry));
+    const sym_entry* entry = e_node_entry(ctx, node);
+    return entry && (entry->type_code != target.pointee_type || is_procedure(*entry));
 }
 
 // Whether a node of the item of `list` that starts at `first` passes
@@ -150,7 +145,6 @@ item_casts ss_value_casts(Context& ctx, const sym_entry& target, const exp_list&
         // (Appended, not assigned: GCC 12 at -O2 takes the assignment of a
         // one-character literal for an overlapping copy.)
         casts.close.push_back(')');
-        casts.counts_bytes = true;
         return casts;
     }
     {
@@ -176,14 +170,13 @@ std::vector<item_casts> ss_initial_pointer_casts(Context& ctx, const sym_entry& 
 
 std::string ss_pointer_result_cast(Context& ctx, const exp_node& value) {
     const sym_entry* entry = value.kind == exp_identifier ? ctx.symbols.h_lookup(value.name) : nullptr;
-    const bool procedure = entry && is_procedure_entry(*entry) && value.loc_flag == 1;
+    const bool procedure = entry && is_procedure(*entry) && value.loc_flag == 1;
     return procedure ? "(POINTER)(unsigned long)" : "(POINTER)";
 }
 
 std::string ss_number_cast_of(Context& ctx, const exp_node& target) {
     if (target.kind != exp_identifier) return {};
-    const sym_entry* entry =
-        ctx.symbols.h_lookup(target.member.empty() ? target.name : target.name + "." + target.member);
+    const sym_entry* entry = e_node_entry(ctx, target);
     if (!entry || !is_whole_number(entry->type_code)) return {};
     return ss_number_cast(ctx, *entry);
 }

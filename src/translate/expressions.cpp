@@ -708,21 +708,24 @@ bool in_sum(const exp_list& list, exp_list::iterator at) {
 
 } // namespace
 
+const sym_entry* e_node_entry(Context& ctx, const exp_node& node) {
+    return ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
+}
+
 bool e_counts_elements(Context& ctx, const exp_node& node) {
     if (node.kind != exp_identifier) return false;
     // An element or a member of a pointer is printed as a C char pointer.
     if (node.loc_flag != 1 && (!node.member.empty() || !node.args.empty())) return false;
-    const sym_entry* entry =
-        ctx.symbols.h_lookup(node.member.empty() ? node.name : node.name + "." + node.member);
+    const sym_entry* entry = e_node_entry(ctx, node);
     if (!entry) return false;
     if (node.loc_flag != 1)
         return entry->usage == usage::pointer_scalar && entry->pointee_type != type_code::byte_type;
-    if (entry->usage == usage::procedure || entry->usage == usage::typed_procedure) return false;
+    if (is_procedure(*entry)) return false;
     if (entry->base_name.empty()) return entry->type_code != type_code::byte_type;
     // The location of a BASED variable is its base: a WORD is a number, a
     // member a plain char pointer.
     const sym_entry* base = ctx.symbols.h_lookup(entry->base_name);
-    return base && is_pointer(base->type_code) && entry->base_name.find('.') == std::string::npos &&
+    return base && is_pointer(base->type_code) && !s_based_on_member(*entry) &&
            base->pointee_type != type_code::byte_type;
 }
 
@@ -803,8 +806,8 @@ void ee_print_items(Context& ctx, exp_list& list, int mode, const std::vector<it
             assignments.push_back({depth, ss_number_cast_of(ctx, *previous)});
         }
         // A cast in front of the item's first node is that node's own,
-        // unless it only takes the bytes counted to a pointer's type.
-        const bool cast_given = item_starts && current && !current->first.empty() && !current->counts_bytes;
+        // unless it opens around the whole item.
+        const bool cast_given = item_starts && current && !current->first.empty() && current->close.empty();
         if (in_location_difference(list, node))
             ctx.output.print("(WORD)");
         else if (is_location(*node) && !assignments.empty())

@@ -141,14 +141,15 @@ void ee_print_exp(Context& ctx, exp_list& list, int mode);
 struct item_casts {
     std::string first;
     std::string later_locations;
-    // Closes what `first` opened, after the item's last node.
+    // Closes what `first` opened, after the item's last node: `first` then
+    // takes a whole sum, whose terms count bytes, to a pointer's type.
     std::string close;
-    // `first` takes a sum of bytes to a pointer's type: the terms still
-    // count bytes.
-    bool counts_bytes = false;
     // The terms stay as written, pointers counting elements.
     bool terms_as_written = false;
 };
+// The declaration an identifier node names: the member's own entry when it
+// has a member; null when there is none.
+const sym_entry* e_node_entry(Context& ctx, const exp_node& node);
 // Whether `node`, a term of a sum, is a pointer to data wider than a byte
 // in C (a location, a typed pointer), which would add elements, not bytes.
 bool e_counts_elements(Context& ctx, const exp_node& node);
@@ -177,6 +178,9 @@ const std::string& s_access_name(const sym_entry& entry);
 // (u.s.p for member p of s in union u, sp->q for member q of a structure
 // BASED on sp).
 std::string s_get_base_name(Context& ctx, const std::string& name);
+// Whether a BASED variable's base is a structure member (a POINTER member is
+// a plain char pointer).
+bool s_based_on_member(const sym_entry& entry);
 int s_trnslt_var(Context& ctx, const std::string& name);
 // The same for the entry a lookup of the name found.
 void s_trnslt_entry(Context& ctx, const sym_entry& entry);

@@ -19,8 +19,7 @@ namespace {
 // Ranks a target by how much of a value it keeps.
 int target_width(Context& ctx, const exp_node& target) {
     if (target.kind != exp_identifier) return 0;
-    const sym_entry* entry =
-        ctx.symbols.h_lookup(target.member.empty() ? target.name : target.name + "." + target.member);
+    const sym_entry* entry = e_node_entry(ctx, target);
     if (!entry) return 0;
     switch (entry->type_code) {
     case type_code::bit_type:
@@ -184,7 +183,7 @@ void Statements::s_return(exp_list expr) {
         if (typed && !is_pointer(frame->entry->type_code))
             ss_print_value(ctx_, *frame->entry, expr);
         else if (typed && (expr.front().kind == exp_identifier || expr.front().kind == exp_string))
-            ee_print_items(ctx_, expr, ee_value, {{ss_pointer_result_cast(ctx_, expr.front()), {}, {}, false, false}});
+            ee_print_items(ctx_, expr, ee_value, {{ss_pointer_result_cast(ctx_, expr.front()), {}, {}, false}});
         else
             ee_print_exp(ctx_, expr, ee_value);
         ctx_.output.print(");\n");
